@@ -1,0 +1,3 @@
+// SPDX-License-Identifier: MIT
+// TODO: the renderer's options; for now it only builds.
+int main() { return 0; }
