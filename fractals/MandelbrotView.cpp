@@ -1,9 +1,42 @@
 // SPDX-License-Identifier: MIT
 #include "fractals/MandelbrotView.h"
 
-CMandelbrotView::CMandelbrotView() { SetDefaults(); }
+#include <cstdlib>
 
-CMandelbrotView::~CMandelbrotView() { SaveSettingsOnDestroy(); }
+#include "resources/Resource.h"
+
+namespace {
+
+// Sides beyond this many pixels, far past any screen or bitmap, would overflow the 32-bit
+// geometry of the boxes; such a square, like one with no inside (a window only a few
+// pixels across), has no room for a curve.
+constexpr int kMaxCoordinate = 1 << 24;
+
+bool HasRoomForCurve(const CRect& rc) {
+    for (int c : {rc.left, rc.top, rc.right, rc.bottom}) {
+        if (c < -kMaxCoordinate || c > kMaxCoordinate) {
+            return false;
+        }
+    }
+    return !rc.IsRectEmpty();
+}
+
+} // namespace
+
+CMandelbrotView::CMandelbrotView() {
+    SetDefaults();
+    OnCommand(ID_MANDELBROT_SLIDER_RECURSION, [this] {
+        m_nLevel = ReadRibbonSlider(ID_MANDELBROT_SLIDER_RECURSION, ID_MANDELBROT_RECURSION);
+        Invalidate();
+    });
+    MapSharedCommands({ID_MANDELBROT_FRAME_LINE, ID_MANDELBROT_FRAME_SQUARE,
+                       ID_MANDELBROT_GRAIN_NORMAL, ID_MANDELBROT_GRAIN_CLIPPED,
+                       ID_MANDELBROT_CLIPBOARD});
+}
+
+CMandelbrotView::~CMandelbrotView() {
+    SaveSettingsOnDestroy();
+}
 
 void CMandelbrotView::SetDefaults() {
     ResetParameters();
@@ -15,7 +48,78 @@ void CMandelbrotView::SetDefaults() {
     m_Background.m_nFading = 2;
 }
 
-// TODO: the curve itself; until then only the background is drawn.
-void CMandelbrotView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* /*prcDraw*/) {
+void CMandelbrotView::OnShowWindow(bool bShow) {
+    if (bShow) {
+        SetRibbonSlider(ID_MANDELBROT_SLIDER_RECURSION, ID_MANDELBROT_RECURSION, m_nLevel,
+                        kStandardRibbonLabel);
+    }
+}
+
+// P1 -> P2 with its thirds A and D and the normal n, a third of the edge turned a quarter
+// to the left of the travel on the screen (outward on the clockwise square).
+void CMandelbrotView::DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel) {
+    if (nLevel < 1 || nLevel > kMaxLevel) {
+        nLevel = kMaxLevel;
+    }
+    const int u = (x2 - x1) / 3;
+    const int v = (y2 - y1) / 3;
+    const CPoint p1{x1, y1};
+    const CPoint p2{x2, y2};
+    const CPoint a{x1 + u, y1 + v};
+    const CPoint d{x2 - u, y2 - v};
+    const CPoint aUp{a.x + v, a.y - u};
+    const CPoint dUp{d.x + v, d.y - u};
+    const CPoint aDown{a.x - v, a.y + u};
+    const CPoint dDown{d.x - v, d.y + u};
+    // Normal legs cross the edge and reach as far to the other side; Clipped boxes stand
+    // on the middle third.
+    const bool bNormal = m_nGrain == 0;
+
+    if (nLevel == 1 || (std::abs(x1 - x2) < 3 && std::abs(y1 - y2) < 3)) {
+        pDC->MoveTo(p1);
+        pDC->LineTo(p2);
+        const CPoint box[4] = {bNormal ? aDown : a, aUp, dUp, bNormal ? dDown : d};
+        pDC->Polyline(box, 4);
+        return;
+    }
+    auto step = [this, pDC, nLevel](CPoint from, CPoint to) {
+        DrawStep(pDC, from.x, from.y, to.x, to.y, nLevel - 1);
+    };
+    step(p1, a);
+    step(a, d);
+    step(d, p2);
+    if (bNormal) {
+        step(aDown, a);
+    }
+    step(a, aUp);
+    step(aUp, dUp);
+    step(dUp, d);
+    if (bNormal) {
+        step(d, dDown);
+    }
+}
+
+void CMandelbrotView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
+    const int L = prcDraw->left, T = prcDraw->top, R = prcDraw->right, B = prcDraw->bottom;
     m_Background.Fill(*prcBackground, pDC);
+    if (!HasRoomForCurve(*prcDraw)) {
+        return;
+    }
+    const int h2 = (B - T) / 2;
+    const int h4 = (B - T) / 4;
+    CSelectPen pen(pDC, CPen{1, m_crCurve});
+    if (m_nFrame == 2) {
+        // Clipped boxes only rise above the line, so it sits lower to leave them room.
+        const int y = m_nGrain != 0 ? B - h4 : T + h2;
+        DrawStep(pDC, L, y, R, y, m_nLevel);
+    } else if (m_nFrame == 4) {
+        // The square inset by a quarter of the height on all sides, run clockwise from
+        // its top-left corner.
+        const int e = h4;
+        const CPoint corners[5] = {
+            {L + e, T + e}, {R - e, T + e}, {R - e, B - e}, {L + e, B - e}, {L + e, T + e}};
+        for (int i = 0; i < 4; ++i) {
+            DrawStep(pDC, corners[i].x, corners[i].y, corners[i + 1].x, corners[i + 1].y, m_nLevel);
+        }
+    }
 }

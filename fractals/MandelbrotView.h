@@ -7,10 +7,17 @@
 
 class CMandelbrotView : public CNimbrelBaseView {
 public:
+    // The deepest recursion drawn, the ribbon's maximum. A stored level outside 1..10 (a
+    // level of 0 or below would recurse "until pieces are shorter than 3 pixels") recurses
+    // at most this deep; below 3^9 x 3 = 59,049 pixels that is the same picture.
+    static constexpr int kMaxLevel = 10;
+
     CMandelbrotView();
     ~CMandelbrotView() override;
 
     const char* GetSettingsName() const override { return "MandelbrotView"; }
     void SetDefaults() override;
+    virtual void DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
+    void OnShowWindow(bool bShow) override;
 };
