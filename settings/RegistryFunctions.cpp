@@ -1,9 +1,127 @@
 // SPDX-License-Identifier: MIT
-// TODO: the store over SQLite; until then no value can be read or written.
+// Every function opens the key, does one registry call and closes the key again, so no
+// handle outlives a call and another program's writes are seen at once.
 #include "settings/RegistryFunctions.h"
 
-BOOL CreateRegistryBranch(std::string) { return 1; }
-long ReadRegistryString(std::string, std::string, std::string&) { return 2; }
-long ReadRegistryDword(std::string, std::string, DWORD&) { return 2; }
-long WriteRegistryString(std::string, std::string, DWORD, std::string) { return 2; }
-long WriteRegistryDword(std::string, std::string, DWORD, DWORD) { return 2; }
+#include <cstdio>
+#include <cstring>
+
+#include "platform/ui/core/MessageBox.h"
+
+namespace {
+
+// Key handles closed on every path out.
+class CKeyCloser {
+public:
+    explicit CKeyCloser(HKEY hKey)
+        : m_hKey(hKey) {}
+    ~CKeyCloser() { RegCloseKey(m_hKey); }
+    CKeyCloser(const CKeyCloser&) = delete;
+    CKeyCloser& operator=(const CKeyCloser&) = delete;
+
+private:
+    HKEY m_hKey;
+};
+
+std::string BranchFailureText(const std::string& strKey, long nError) {
+    const char* pszFormat = "System Error: Unable to Create Branch %s !!!!! (%ld) ";
+    const int nLength = std::snprintf(nullptr, 0, pszFormat, strKey.c_str(), nError);
+    std::string strText(std::size_t(nLength > 0 ? nLength : 0), '\0');
+    std::snprintf(strText.data(), strText.size() + 1, pszFormat, strKey.c_str(), nError);
+    return strText;
+}
+
+} // namespace
+
+BOOL CreateRegistryBranch(std::string strKey) {
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey) ==
+        ERROR_SUCCESS) {
+        RegCloseKey(hKey);
+        return 1;
+    }
+    char szClass[] = "";
+    DWORD dwDisposition = 0;
+    const LSTATUS nError =
+        RegCreateKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, szClass, REG_OPTION_NON_VOLATILE,
+                        KEY_WRITE, nullptr, &hKey, &dwDisposition);
+    if (nError == ERROR_SUCCESS) {
+        RegCloseKey(hKey);
+        return 1;
+    }
+    // Start-up goes on: reads then fail and every caller keeps its defaults.
+    AfxMessageBox(BranchFailureText(strKey, nError));
+    return 1;
+}
+
+long ReadRegistryString(std::string strKey, std::string strName, std::string& strText) {
+    HKEY hKey = nullptr;
+    LSTATUS nResult = RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    if (nResult != ERROR_SUCCESS) {
+        return nResult;
+    }
+    CKeyCloser closer(hKey);
+    BYTE buffer[kRegistryTextBuffer];
+    DWORD cbData = sizeof buffer;
+    DWORD dwType = REG_NONE;
+    nResult = RegQueryValueExA(hKey, strName.c_str(), nullptr, &dwType, buffer, &cbData);
+    if (nResult != ERROR_SUCCESS) {
+        return nResult;
+    }
+    strText.assign(reinterpret_cast<const char*>(buffer), cbData > 0 ? cbData - 1 : 0);
+    return ERROR_SUCCESS;
+}
+
+long ReadRegistryDword(std::string strKey, std::string strName, DWORD& dwValue) {
+    HKEY hKey = nullptr;
+    LSTATUS nResult = RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    if (nResult != ERROR_SUCCESS) {
+        return nResult;
+    }
+    CKeyCloser closer(hKey);
+    // The value's bytes land in the caller's variable as they are stored, low byte first;
+    // a shorter value only replaces the low bytes.
+    BYTE bytes[4];
+    for (int i = 0; i < 4; ++i) {
+        bytes[i] = BYTE(dwValue >> (8 * i));
+    }
+    DWORD cbData = sizeof bytes;
+    DWORD dwType = REG_NONE;
+    nResult = RegQueryValueExA(hKey, strName.c_str(), nullptr, &dwType, bytes, &cbData);
+    if (nResult == ERROR_SUCCESS) {
+        dwValue =
+            DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24;
+    }
+    return nResult;
+}
+
+long WriteRegistryString(std::string strKey, std::string strName, DWORD dwType,
+                         std::string strText) {
+    HKEY hKey = nullptr;
+    const LSTATUS nResult =
+        RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    if (nResult != ERROR_SUCCESS) {
+        return nResult;
+    }
+    CKeyCloser closer(hKey);
+    if (strText.size() >= kRegistryTextBuffer) {
+        return ERROR_INVALID_PARAMETER;
+    }
+    BYTE buffer[kRegistryTextBuffer];
+    std::memcpy(buffer, strText.data(), strText.size());
+    buffer[strText.size()] = 0;
+    return RegSetValueExA(hKey, strName.c_str(), 0, dwType, buffer, DWORD(strText.size() + 1));
+}
+
+long WriteRegistryDword(std::string strKey, std::string strName, DWORD dwType, DWORD dwValue) {
+    HKEY hKey = nullptr;
+    const LSTATUS nResult =
+        RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    if (nResult != ERROR_SUCCESS) {
+        return nResult;
+    }
+    CKeyCloser closer(hKey);
+    const BYTE bytes[4] = {BYTE(dwValue), BYTE(dwValue >> 8), BYTE(dwValue >> 16),
+                           BYTE(dwValue >> 24)};
+    return RegSetValueExA(hKey, strName.c_str(), 0, dwType, bytes, sizeof bytes);
+}

@@ -6,18 +6,23 @@
 
 #include <string>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/registry/Registry.h"
 
 // The key that holds every value of the program.
 inline constexpr const char* kParameterKey = "Software\\Korvat\\Korvat Nimbrel\\Parameters";
 
-enum : DWORD { REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
+// The text functions' buffer in bytes: a stored text value longer than this cannot be read,
+// and a text of this many characters or more (no room left for its terminator) is not written.
+inline constexpr DWORD kRegistryTextBuffer = 500;
 
 // Opens the key, creating it when missing; a failed creation is shown to the user.
 BOOL CreateRegistryBranch(std::string strKey);
-// On failure the caller's variable keeps what it held.
+// On failure the caller's variable keeps what it held. A text comes back without the last
+// stored byte (its terminator); the value's type is not looked at.
 long ReadRegistryString(std::string strKey, std::string strName, std::string& strText);
 long ReadRegistryDword(std::string strKey, std::string strName, DWORD& dwValue);
+// Stores the text with its terminator; texts too long for the buffer answer
+// ERROR_INVALID_PARAMETER.
 long WriteRegistryString(std::string strKey, std::string strName, DWORD dwType,
                          std::string strText);
 long WriteRegistryDword(std::string strKey, std::string strName, DWORD dwType, DWORD dwValue);

@@ -1,54 +1,62 @@
 // SPDX-License-Identifier: MIT
 // The settings string of a view: ten numbers for every curve, the folding code and four
-// colour values for the Heighway dragon. Parsed with the standard formatted scan, so a
-// number may follow white space and carry a sign, and text after the last one is ignored.
+// colour values for the Heighway dragon. Read back with the formatted-scan rules of
+// SettingsScan.h; a string that does not give every number leaves the record as it was.
 #include <cstdio>
 
 #include "settings/RegistryFunctions.h"
+#include "settings/SettingsScan.h"
 #include "views/NimbrelBaseView.h"
 
 namespace {
 
+// The one value name whose string holds a folding code; compared byte for byte.
 constexpr const char* kHeighwayName = "HeighwayView";
+// The folding code always takes sixteen entries, one per character, padded with "0,".
 constexpr int kFoldEntries = 16;
+constexpr int kRecordNumbers = 10;
+constexpr int kFoldNumbers = 1 + kFoldEntries + 4;
+
+// Colours are stored as the decimal integer of their 0x00BBGGRR value.
+int ColourNumber(COLORREF cr) {
+    return int(cr);
+}
 
 } // namespace
 
 std::string CNimbrelBaseView::FormatSettings(const std::string& strName) const {
     char buffer[256];
     if (strName == kHeighwayName) {
-        std::string text = std::to_string(m_strFoldCode.size()) + ",";
+        std::string strText = std::to_string(m_strFoldCode.size()) + ",";
         int nEntries = 0;
         for (char c : m_strFoldCode) {
+            // A code longer than the string has room for keeps its first sixteen
+            // characters, so the string always holds 21 numbers.
             if (nEntries == kFoldEntries) {
                 break;
             }
-            text += c == '0' ? "0," : "1,";
+            strText += c == '0' ? "0," : "1,";
             ++nEntries;
         }
         for (; nEntries < kFoldEntries; ++nEntries) {
-            text += "0,";
+            strText += "0,";
         }
-        std::snprintf(buffer, sizeof buffer, "%d,%d,%d,%d\n", int(m_crCurve),
-                      int(m_Background.m_crFirst), int(m_Background.m_crSecond),
+        std::snprintf(buffer, sizeof buffer, "%d,%d,%d,%d\n", ColourNumber(m_crCurve),
+                      ColourNumber(m_Background.m_crFirst), ColourNumber(m_Background.m_crSecond),
                       m_Background.m_nFading);
-        return text + buffer;
+        return strText + buffer;
     }
     std::snprintf(buffer, sizeof buffer, "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", m_nLevel, m_nGrain,
-                  m_nParam1, m_nParam2, m_nParam3, m_nFrame, int(m_crCurve),
-                  int(m_Background.m_crFirst), int(m_Background.m_crSecond),
+                  m_nParam1, m_nParam2, m_nParam3, m_nFrame, ColourNumber(m_crCurve),
+                  ColourNumber(m_Background.m_crFirst), ColourNumber(m_Background.m_crSecond),
                   m_Background.m_nFading);
     return buffer;
 }
 
 BOOL CNimbrelBaseView::ParseSettings(const std::string& strName, const std::string& strText) {
-    int v[21] = {};
+    int v[kFoldNumbers] = {};
     if (strName == kHeighwayName) {
-        const int nCount = std::sscanf(
-            strText.c_str(), "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n",
-            &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11],
-            &v[12], &v[13], &v[14], &v[15], &v[16], &v[17], &v[18], &v[19], &v[20]);
-        if (nCount < 21) {
+        if (ScanSettingsNumbers(strText, v) < kFoldNumbers) {
             return 0;
         }
         std::string strCode;
@@ -58,9 +66,7 @@ BOOL CNimbrelBaseView::ParseSettings(const std::string& strName, const std::stri
         SetFoldParameters(strCode, COLORREF(v[17]), COLORREF(v[18]), COLORREF(v[19]), v[20]);
         return 1;
     }
-    const int nCount = std::sscanf(strText.c_str(), "%d,%d,%d,%d,%d,%d,%d,%d,%d,%d\n", &v[0],
-                                   &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9]);
-    if (nCount < 10) {
+    if (ScanSettingsNumbers(strText, std::span(v, kRecordNumbers)) < kRecordNumbers) {
         return 0;
     }
     SetParameters(v[0], v[1], v[2], v[3], v[4], v[5], COLORREF(v[6]), COLORREF(v[7]),

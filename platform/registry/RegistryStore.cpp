@@ -1,0 +1,414 @@
+// SPDX-License-Identifier: MIT
+#include "platform/registry/RegistryStore.h"
+
+#include <memory>
+#include <sqlite3.h>
+
+#include "platform/registry/StoreLocation.h"
+#include "platform/registry/StoreRecovery.h"
+
+namespace {
+
+// The tables, exactly: other programs may read the store with their own SQLite tools.
+constexpr const char* kKeyTable = "CREATE TABLE key (path TEXT PRIMARY KEY COLLATE NOCASE)";
+constexpr const char* kValueTable =
+    "CREATE TABLE value (key TEXT NOT NULL COLLATE NOCASE REFERENCES key(path), "
+    "name TEXT NOT NULL COLLATE NOCASE, type INTEGER NOT NULL, data BLOB NOT NULL, "
+    "PRIMARY KEY (key, name))";
+
+// How long a call waits for another program's write before giving up, in milliseconds.
+constexpr int kBusyTimeout = 5000;
+// A file found damaged is set aside and the open tried again this often.
+constexpr int kOpenAttempts = 3;
+
+using CStatementPtr = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
+
+bool IsDamage(int nResult) {
+    const int nPrimary = nResult & 0xFF;
+    return nPrimary == SQLITE_CORRUPT || nPrimary == SQLITE_NOTADB;
+}
+
+LSTATUS ErrorCode(int nResult) {
+    switch (nResult & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_ROW:
+    case SQLITE_DONE:
+        return ERROR_SUCCESS;
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return ERROR_ACCESS_DENIED;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return ERROR_SHARING_VIOLATION;
+    case SQLITE_FULL:
+        return ERROR_DISK_FULL;
+    case SQLITE_NOMEM:
+        return ERROR_OUTOFMEMORY;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return ERROR_BADDB;
+    case SQLITE_CONSTRAINT:
+        return ERROR_KEY_DELETED;
+    default:
+        return ERROR_REGISTRY_IO_FAILED;
+    }
+}
+
+int Prepare(sqlite3* pDb, const char* pszSql, CStatementPtr& statement) {
+    sqlite3_stmt* pStatement = nullptr;
+    const int nResult = sqlite3_prepare_v2(pDb, pszSql, -1, &pStatement, nullptr);
+    statement.reset(pStatement);
+    return nResult;
+}
+
+int BindText(sqlite3_stmt* pStatement, int nIndex, const std::string& strText) {
+    return sqlite3_bind_text64(pStatement, nIndex, strText.data(), strText.size(), SQLITE_TRANSIENT,
+                               SQLITE_UTF8);
+}
+
+// Runs a statement without results; SQLITE_OK when it went through.
+int Execute(sqlite3* pDb, const char* pszSql, const std::string* pArgument = nullptr) {
+    CStatementPtr statement(nullptr, sqlite3_finalize);
+    int nResult = Prepare(pDb, pszSql, statement);
+    if (nResult == SQLITE_OK && pArgument != nullptr) {
+        nResult = BindText(statement.get(), 1, *pArgument);
+    }
+    if (nResult == SQLITE_OK) {
+        nResult = sqlite3_step(statement.get());
+    }
+    while (nResult == SQLITE_ROW) {
+        nResult = sqlite3_step(statement.get());
+    }
+    return nResult == SQLITE_DONE ? SQLITE_OK : nResult;
+}
+
+// BEGIN IMMEDIATE takes the write lock at once (waiting for it up to the busy timeout), so
+// a transaction never has to give up half-way because another program wrote meanwhile.
+template <class Body> int InTransaction(sqlite3* pDb, Body body) {
+    int nResult = Execute(pDb, "BEGIN IMMEDIATE");
+    if (nResult != SQLITE_OK) {
+        return nResult;
+    }
+    nResult = body();
+    if (nResult == SQLITE_OK) {
+        nResult = Execute(pDb, "COMMIT");
+    }
+    if (nResult != SQLITE_OK && sqlite3_get_autocommit(pDb) == 0) {
+        Execute(pDb, "ROLLBACK");
+    }
+    return nResult;
+}
+
+struct CSchema {
+    bool bKey = false;     // the key table, exactly as ours
+    bool bValue = false;   // the value table, exactly as ours
+    bool bForeign = false; // a table of either name defined some other way
+
+    bool IsComplete() const { return bKey && bValue && !bForeign; }
+};
+
+int ReadSchema(sqlite3* pDb, CSchema& schema) {
+    CStatementPtr statement(nullptr, sqlite3_finalize);
+    int nResult = Prepare(pDb,
+                          "SELECT name, sql FROM sqlite_master WHERE type = 'table' AND "
+                          "name IN ('key', 'value')",
+                          statement);
+    if (nResult != SQLITE_OK) {
+        return nResult;
+    }
+    schema = {};
+    while ((nResult = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        const std::string strName =
+            reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+        const auto* pszSql = reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 1));
+        const bool bKey = strName == "key";
+        const bool bOurs =
+            pszSql != nullptr && std::string(bKey ? kKeyTable : kValueTable) == pszSql;
+        (bKey ? schema.bKey : schema.bValue) = bOurs;
+        schema.bForeign = schema.bForeign || !bOurs;
+    }
+    return nResult == SQLITE_DONE ? SQLITE_OK : nResult;
+}
+
+// Creates whichever of the two tables is missing, looking again inside the transaction
+// because another program may have created them since.
+int CreateTables(sqlite3* pDb) {
+    return InTransaction(pDb, [pDb] {
+        CSchema schema;
+        int nResult = ReadSchema(pDb, schema);
+        if (nResult == SQLITE_OK && !schema.bForeign && !schema.bKey) {
+            nResult = Execute(pDb, kKeyTable);
+        }
+        if (nResult == SQLITE_OK && !schema.bForeign && !schema.bValue) {
+            nResult = Execute(pDb, kValueTable);
+        }
+        return nResult;
+    });
+}
+
+// The store's tables, created when missing; SQLITE_NOTADB for a file that holds tables of
+// those names defined differently, which is no store of ours.
+int EnsureSchema(sqlite3* pDb) {
+    CSchema schema;
+    int nResult = ReadSchema(pDb, schema);
+    if (nResult == SQLITE_OK && !schema.IsComplete() && !schema.bForeign) {
+        nResult = CreateTables(pDb);
+        if (nResult == SQLITE_OK) {
+            nResult = ReadSchema(pDb, schema);
+        }
+    }
+    if (nResult == SQLITE_OK && !schema.IsComplete()) {
+        nResult = SQLITE_NOTADB;
+    }
+    return nResult;
+}
+
+// Splits "a\b\c" into "a", "a\b", "a\b\c".
+std::vector<std::string> PathAndParents(const std::string& strPath) {
+    std::vector<std::string> paths;
+    for (std::size_t nPos = strPath.find('\\'); nPos != std::string::npos;
+         nPos = strPath.find('\\', nPos + 1)) {
+        paths.push_back(strPath.substr(0, nPos));
+    }
+    paths.push_back(strPath);
+    return paths;
+}
+
+// Looks a key up by its path; SQLITE_ROW with the stored spelling, SQLITE_DONE when absent.
+int LookUpKey(sqlite3* pDb, const std::string& strPath, std::string& strStoredPath) {
+    CStatementPtr statement(nullptr, sqlite3_finalize);
+    int nResult = Prepare(pDb, "SELECT path FROM key WHERE path = ?1", statement);
+    if (nResult == SQLITE_OK) {
+        nResult = BindText(statement.get(), 1, strPath);
+    }
+    if (nResult == SQLITE_OK) {
+        nResult = sqlite3_step(statement.get());
+    }
+    if (nResult == SQLITE_ROW) {
+        const auto* pText = static_cast<const char*>(sqlite3_column_blob(statement.get(), 0));
+        strStoredPath.assign(pText != nullptr ? pText : "",
+                             std::size_t(sqlite3_column_bytes(statement.get(), 0)));
+    }
+    return nResult;
+}
+
+} // namespace
+
+CRegistryStore::~CRegistryStore() {
+    Disconnect();
+}
+
+int CRegistryStore::Connect() {
+    const int nResult = sqlite3_open_v2(m_strFile.c_str(), &m_pDb,
+                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (m_pDb != nullptr) {
+        sqlite3_extended_result_codes(m_pDb, 1);
+        sqlite3_busy_timeout(m_pDb, kBusyTimeout);
+    }
+    return nResult;
+}
+
+void CRegistryStore::Disconnect() {
+    sqlite3_close(m_pDb);
+    m_pDb = nullptr;
+}
+
+int CRegistryStore::PrepareStore() {
+    // Write-ahead logging lets readers and one writer of several programs work at once
+    // without ever blocking a reader. The mode stays with the file; when another program
+    // holds it busy the file already has it, so that result is not an error.
+    int nResult = Execute(m_pDb, "PRAGMA journal_mode = WAL");
+    if (nResult != SQLITE_OK && (nResult & 0xFF) != SQLITE_BUSY) {
+        return nResult;
+    }
+    nResult = Execute(m_pDb, "PRAGMA foreign_keys = ON");
+    if (nResult != SQLITE_OK) {
+        return nResult;
+    }
+    return EnsureSchema(m_pDb);
+}
+
+LSTATUS CRegistryStore::Open() {
+    Disconnect();
+    m_strFile = RegistryStoreFile();
+    const LSTATUS nFolder = MakeStoreFolder(RegistryStoreFolder());
+    if (nFolder != ERROR_SUCCESS) {
+        return nFolder;
+    }
+    for (int nAttempt = 0; nAttempt < kOpenAttempts; ++nAttempt) {
+        int nResult = Connect();
+        if (nResult == SQLITE_OK) {
+            nResult = PrepareStore();
+        }
+        if (nResult == SQLITE_OK) {
+            return ERROR_SUCCESS;
+        }
+        Disconnect();
+        if (!IsDamage(nResult)) {
+            return ErrorCode(nResult);
+        }
+        if (SetDamagedStoreAside(m_strFile, IsDamagedStore) == CSetAsideResult::Failed) {
+            return ERROR_BADDB;
+        }
+    }
+    return ERROR_BADDB;
+}
+
+LSTATUS CRegistryStore::Result(int nResult) {
+    if (IsDamage(nResult)) {
+        Disconnect();
+        SetDamagedStoreAside(m_strFile, IsDamagedStore);
+    }
+    return ErrorCode(nResult);
+}
+
+LSTATUS CRegistryStore::FindKey(const std::string& strPath, std::string& strStoredPath) {
+    if (strPath.empty()) {
+        strStoredPath.clear();
+        return ERROR_SUCCESS;
+    }
+    if (m_pDb == nullptr) {
+        return ERROR_BADDB;
+    }
+    const int nResult = LookUpKey(m_pDb, strPath, strStoredPath);
+    if (nResult == SQLITE_ROW) {
+        return ERROR_SUCCESS;
+    }
+    return nResult == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : Result(nResult);
+}
+
+LSTATUS CRegistryStore::CreateKey(const std::string& strPath, std::string& strStoredPath,
+                                  bool& bCreated) {
+    bCreated = false;
+    if (strPath.empty()) {
+        strStoredPath.clear();
+        return ERROR_SUCCESS;
+    }
+    if (m_pDb == nullptr) {
+        return ERROR_BADDB;
+    }
+    bool bNew = false;
+    std::string strStored;
+    const int nResult = InTransaction(m_pDb, [&] {
+        int nStep = LookUpKey(m_pDb, strPath, strStored);
+        if (nStep != SQLITE_DONE) {
+            return nStep == SQLITE_ROW ? SQLITE_OK : nStep;
+        }
+        // Like the registry, a key comes with all its parents; those that exist keep
+        // the spelling they were created with.
+        for (const std::string& strKey : PathAndParents(strPath)) {
+            nStep = Execute(m_pDb, "INSERT OR IGNORE INTO key (path) VALUES (?1)", &strKey);
+            if (nStep != SQLITE_OK) {
+                return nStep;
+            }
+        }
+        bNew = true;
+        strStored = strPath;
+        return SQLITE_OK;
+    });
+    if (nResult != SQLITE_OK) {
+        return Result(nResult);
+    }
+    bCreated = bNew;
+    strStoredPath = strStored;
+    return ERROR_SUCCESS;
+}
+
+LSTATUS CRegistryStore::QueryValue(const std::string& strKey, const std::string& strName,
+                                   DWORD& dwType, std::vector<BYTE>& data) {
+    if (m_pDb == nullptr) {
+        return ERROR_BADDB;
+    }
+    CStatementPtr statement(nullptr, sqlite3_finalize);
+    int nResult =
+        Prepare(m_pDb, "SELECT type, data FROM value WHERE key = ?1 AND name = ?2", statement);
+    if (nResult == SQLITE_OK) {
+        nResult = BindText(statement.get(), 1, strKey);
+    }
+    if (nResult == SQLITE_OK) {
+        nResult = BindText(statement.get(), 2, strName);
+    }
+    if (nResult == SQLITE_OK) {
+        nResult = sqlite3_step(statement.get());
+    }
+    if (nResult == SQLITE_ROW) {
+        dwType = DWORD(sqlite3_column_int64(statement.get(), 0));
+        const auto* pData = static_cast<const BYTE*>(sqlite3_column_blob(statement.get(), 1));
+        const int nBytes = sqlite3_column_bytes(statement.get(), 1);
+        data.assign(pData, pData + (pData != nullptr ? nBytes : 0));
+        return ERROR_SUCCESS;
+    }
+    return nResult == SQLITE_DONE ? ERROR_FILE_NOT_FOUND : Result(nResult);
+}
+
+LSTATUS CRegistryStore::SetValue(const std::string& strKey, const std::string& strName,
+                                 DWORD dwType, const BYTE* pData, DWORD cbData) {
+    if (m_pDb == nullptr) {
+        return ERROR_BADDB;
+    }
+    const int nResult = InTransaction(m_pDb, [&] {
+        // Values set on the root itself hang on a key row of their own, "".
+        if (strKey.empty()) {
+            const int nRoot = Execute(m_pDb, "INSERT OR IGNORE INTO key (path) VALUES ('')");
+            if (nRoot != SQLITE_OK) {
+                return nRoot;
+            }
+        }
+        CStatementPtr statement(nullptr, sqlite3_finalize);
+        // A name that differs only in case replaces the value and keeps its first spelling.
+        int nSet = Prepare(m_pDb,
+                           "INSERT INTO value (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
+                           "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, "
+                           "data = excluded.data",
+                           statement);
+        if (nSet == SQLITE_OK) {
+            nSet = BindText(statement.get(), 1, strKey);
+        }
+        if (nSet == SQLITE_OK) {
+            nSet = BindText(statement.get(), 2, strName);
+        }
+        if (nSet == SQLITE_OK) {
+            nSet = sqlite3_bind_int64(statement.get(), 3, sqlite3_int64(dwType));
+        }
+        if (nSet == SQLITE_OK) {
+            // An empty value is an empty blob, never NULL.
+            nSet = cbData == 0
+                       ? sqlite3_bind_zeroblob(statement.get(), 4, 0)
+                       : sqlite3_bind_blob64(statement.get(), 4, pData, cbData, SQLITE_TRANSIENT);
+        }
+        if (nSet == SQLITE_OK) {
+            nSet = sqlite3_step(statement.get());
+        }
+        return nSet == SQLITE_DONE ? SQLITE_OK : nSet;
+    });
+    return Result(nResult);
+}
+
+bool CRegistryStore::IsDamagedStore(const std::string& strFile) {
+    sqlite3* pDb = nullptr;
+    int nResult = sqlite3_open_v2(strFile.c_str(), &pDb, SQLITE_OPEN_READWRITE, nullptr);
+    bool bDamaged = false;
+    if (nResult == SQLITE_OK) {
+        sqlite3_extended_result_codes(pDb, 1);
+        sqlite3_busy_timeout(pDb, kBusyTimeout);
+        CStatementPtr statement(nullptr, sqlite3_finalize);
+        nResult = Prepare(pDb, "PRAGMA quick_check", statement);
+        if (nResult == SQLITE_OK) {
+            nResult = sqlite3_step(statement.get());
+        }
+        if (nResult == SQLITE_ROW) {
+            const auto* pszCheck =
+                reinterpret_cast<const char*>(sqlite3_column_text(statement.get(), 0));
+            bDamaged = pszCheck == nullptr || std::string(pszCheck) != "ok";
+            statement.reset();
+            CSchema schema;
+            nResult = ReadSchema(pDb, schema);
+            bDamaged = bDamaged || (nResult == SQLITE_OK && schema.bForeign);
+        }
+        bDamaged = bDamaged || IsDamage(nResult);
+    }
+    sqlite3_close(pDb);
+    return bDamaged;
+}

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// One connection to the current user's settings store, the SQLite file named by
+// StoreLocation.h: keys as backslash paths, values as name, type and exact bytes, names
+// compared without regard to case. Each operation is one transaction; results are Win32
+// error codes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/registry/Registry.h"
+
+struct sqlite3;
+
+class CRegistryStore {
+public:
+    CRegistryStore() = default;
+    ~CRegistryStore();
+    CRegistryStore(const CRegistryStore&) = delete;
+    CRegistryStore& operator=(const CRegistryStore&) = delete;
+
+    // Opens the store the environment names now, creating its folders, the file and its
+    // tables when missing. A file that is damaged or not a store is renamed aside first
+    // (see StoreRecovery.h) and a fresh store started.
+    LSTATUS Open();
+
+    // Key paths are relative to HKEY_CURRENT_USER, "" being the root itself; the stored
+    // path comes back with the case it was created with.
+    LSTATUS FindKey(const std::string& strPath, std::string& strStoredPath);
+    // Creates the key and every missing parent; bCreated tells whether the key was new.
+    LSTATUS CreateKey(const std::string& strPath, std::string& strStoredPath, bool& bCreated);
+    LSTATUS QueryValue(const std::string& strKey, const std::string& strName, DWORD& dwType,
+                       std::vector<BYTE>& data);
+    LSTATUS SetValue(const std::string& strKey, const std::string& strName, DWORD dwType,
+                     const BYTE* pData, DWORD cbData);
+
+    // Whether the file at strFile is damaged or holds tables other than the store's.
+    static bool IsDamagedStore(const std::string& strFile);
+
+private:
+    int Connect();
+    void Disconnect();
+    int PrepareStore();
+    // Turns an SQLite result into the registry's error code, setting a damaged file aside
+    // so that the next call starts on a fresh store.
+    LSTATUS Result(int nResult);
+
+    sqlite3* m_pDb = nullptr;
+    std::string m_strFile;
+};

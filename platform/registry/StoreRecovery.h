@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// What happens to a settings store that is damaged or not one of ours: it is never deleted
+// or overwritten but renamed aside under a time-stamped name, a fresh store takes its place,
+// and the program tells the user once, at start-up, through TakeRegistryStoreWarning.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+enum class CSetAsideResult {
+    Moved,      // renamed aside: a fresh store can be started
+    NotDamaged, // on a second look the file is fine (another program may have moved it)
+    Failed,     // damaged, and it could not be renamed
+};
+
+// Renames strFile (with its -wal and -shm files) to strFile + ".damaged-YYYYMMDD-HHMMSS",
+// after confirming under a lock that fnIsDamaged still says so; records the warning.
+CSetAsideResult SetDamagedStoreAside(const std::string& strFile,
+                                     const std::function<bool(const std::string&)>& fnIsDamaged);
+
+// The warning about a store set aside (or one that could not be), in Windows-1252 text;
+// each warning is handed out once, then nullopt until the next one.
+std::optional<std::string> TakeRegistryStoreWarning();
