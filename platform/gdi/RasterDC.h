@@ -41,6 +41,27 @@ public:
     COLORREF GetPixel(int x, int y) const;
 
 private:
+    // One non-horizontal polygon edge, walked one scanline at a time with exact integer
+    // steps: xCeil is the first pixel column at or right of the crossing.
+    struct CPolygonEdge {
+        std::int64_t xCeil;  // ceil of the crossing x on the current scanline
+        std::int64_t nError; // xCeil * nDy - exact crossing * nDy, in [0, nDy)
+        std::int64_t nStepQuotient;
+        std::int64_t nStepRemainder; // in [0, nDy)
+        std::int64_t nDy;
+        int yFirst; // first scanline drawn (already clipped to the surface)
+        int yEnd;   // scanline after the last one drawn
+        int nDirection;
+    };
+
+    void DrawLine(int x0, int y0, int x1, int y1);
+    void ThinLineClipped(int x0, int y0, int x1, int y1);
+    void WideLine(int x0, int y0, int x1, int y1);
+    void FillPolygon(const CPoint* pPoints, int nCount);
+    void FillSpans(int y);
+    void FillRectPixels(std::int64_t left, std::int64_t top, std::int64_t right,
+                        std::int64_t bottom, std::uint32_t pixel);
+
     std::vector<std::uint32_t> m_ownBuffer;
     std::uint32_t* m_pBits;
     int m_nWidth;
@@ -48,6 +69,14 @@ private:
     int m_nStride;
     CPen m_pen = DefaultPen;
     CBrush m_brush = DefaultBrush;
+    // The selected pen and brush as pixels, converted once when selected.
+    std::uint32_t m_penPixel = 0;
+    std::uint32_t m_brushPixel = 0x00FFFFFF;
+    int m_nPenWidth = 1; // 0 and 1 both draw one-pixel lines
     int m_nPolyFillMode = ALTERNATE;
     CPoint m_ptCurrent;
+    // Scratch space of the polygon fill, kept between calls so that a fill allocates only
+    // when a polygon has more edges than any before it.
+    std::vector<CPolygonEdge> m_edges;
+    std::vector<CPolygonEdge*> m_active;
 };

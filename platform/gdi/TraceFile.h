@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// Trace files: a recording as text, one drawing call a line after a size line. The reader
+// turns hand-written or saved traces into recordings to replay; the writer makes the text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/gdi/Recording.h"
+
+// The largest surface side a trace may ask for: a 16384 x 16384 surface is already 1 GiB.
+constexpr int MaxTraceSide = 16384;
+
+struct CTraceReadResult {
+    std::optional<CRecording> recording;
+    std::string strError; // "line N: what is wrong" when there is no recording
+};
+
+// Parses trace text. Blank lines are skipped, a line may end in CR LF, and numbers are
+// separated by spaces or tabs; anything else that does not fit the format is an error.
+CTraceReadResult ParseTrace(std::string_view text);
+CTraceReadResult ReadTraceFile(const std::string& strPath);
+
+// The recording as trace text: the size line, then TraceLine() of each call, each ending in
+// a line break. Saving it to a file is the caller's (the renderer writes files atomically).
+std::string WriteTrace(const CRecording& recording);
