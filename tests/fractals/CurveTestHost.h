@@ -3,7 +3,10 @@
 // clipboard copies, and one paint of the view onto the recording surface.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/RecordingDC.h"
@@ -36,4 +39,44 @@ inline std::vector<std::string> PaintTrace(CNimbrelBaseView& view, CRect rcDraw)
         lines.push_back(TraceLine(call));
     }
     return lines;
+}
+
+// Whether the moves and lines of a picture trace one closed curve: every point is the end
+// of an even number of (non-empty) segments, and all segments hang together.
+inline bool IsOneClosedCurve(const std::vector<CDrawCall>& calls) {
+    std::map<std::pair<int, int>, int> index;
+    std::vector<int> parent;
+    std::vector<int> degree;
+    const auto node = [&](CPoint pt) {
+        auto [it, bNew] = index.emplace(std::pair{pt.x, pt.y}, int(parent.size()));
+        if (bNew) {
+            parent.push_back(it->second);
+            degree.push_back(0);
+        }
+        return it->second;
+    };
+    const std::function<int(int)> root = [&](int i) {
+        return parent[i] == i ? i : parent[i] = root(parent[i]);
+    };
+    CPoint current;
+    for (const CDrawCall& call : calls) {
+        const CPoint pt{call.a[0], call.a[1]};
+        if (call.kind == CDrawCall::LineTo && !(pt == current)) {
+            const int a = node(current), b = node(pt);
+            ++degree[a];
+            ++degree[b];
+            parent[root(a)] = root(b);
+        }
+        if (call.kind == CDrawCall::MoveTo || call.kind == CDrawCall::LineTo) {
+            current = pt;
+        }
+    }
+    int nRoots = 0;
+    for (std::size_t i = 0; i < parent.size(); ++i) {
+        if (degree[i] % 2 != 0) {
+            return false;
+        }
+        nRoots += root(int(i)) == int(i) ? 1 : 0;
+    }
+    return nRoots == 1;
 }
