@@ -7,10 +7,18 @@
 
 class CMinkowskiView : public CNimbrelBaseView {
 public:
+    // The deepest recursion drawn, the ribbon's maximum. A stored level outside 1..10 (a
+    // level of 0 or below would recurse "until pieces are shorter than 2 pixels", which a
+    // piece 2 or 3 pixels long never gets: its quarters are 0, so its last piece is itself)
+    // recurses at most this deep.
+    static constexpr int kMaxLevel = 10;
+
     CMinkowskiView();
     ~CMinkowskiView() override;
 
     const char* GetSettingsName() const override { return "MinkowskiView"; }
     void SetDefaults() override;
+    virtual void DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
+    void OnShowWindow(bool bShow) override;
 };
