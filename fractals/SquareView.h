@@ -7,10 +7,26 @@
 
 class CSquareView : public CNimbrelBaseView {
 public:
+    // The deepest level drawn, the ribbon's maximum: 1 + 4 x (3^9 - 1) / 2 = 39365
+    // squares. A stored level above it is drawn at this level; one of 1 or less draws the
+    // first square alone.
+    static constexpr int kMaxLevel = 10;
+
     CSquareView();
     ~CSquareView() override;
 
     const char* GetSettingsName() const override { return "SquaresView"; }
     void SetDefaults() override;
+    // Draws the pieces of the corners in nMask (1 top right, 2 top left, 4 bottom right,
+    // 8 bottom left), then grows a square of half the size on each of them.
+    virtual void DrawStep(CDC* pDC, int left, int top, int right, int bottom, int nMask,
+                          int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
+    void OnShowWindow(bool bShow) override;
+
+private:
+    struct CSquare;
+    void DrawNormalPiece(CDC* pDC, const CSquare& s, int nCorner);
+    void DrawFilledPiece(CDC* pDC, const CSquare& s, int nCorner);
+    void DrawOutlinedPiece(CDC* pDC, const CSquare& s, int nCorner);
 };
