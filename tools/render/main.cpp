@@ -1,3 +1,143 @@
 // SPDX-License-Identifier: MIT
-// TODO: the renderer's options; for now it only builds.
-int main() { return 0; }
+// nimbrel-render: draws one curve, or replays a trace, to a PNG picture, a trace or an SVG.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fractals/FractalCatalog.h"
+#include "platform/gdi/PngFile.h"
+#include "platform/gdi/RasterDC.h"
+#include "platform/gdi/RecordingDC.h"
+#include "platform/gdi/SvgWriter.h"
+#include "platform/gdi/TraceFile.h"
+#include "tools/render/AtomicFile.h"
+#include "tools/render/RenderOptions.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 2;
+// The window colour the surface is erased to before the view paints.
+constexpr COLORREF kWindowColour = 0x00FFFFFF;
+
+int Fail(const std::string& strMessage) {
+    std::fprintf(stderr, "nimbrel-render: %s\n", strMessage.c_str());
+    return kExitFailure;
+}
+
+void ApplyOptions(const CRenderOptions& options, CNimbrelBaseView& view) {
+    auto set = [](auto& member, const auto& value) {
+        if (value) {
+            member = *value;
+        }
+    };
+    set(view.m_nLevel, options.nLevel);
+    set(view.m_nFrame, options.nFrame);
+    set(view.m_nGrain, options.nGrain);
+    set(view.m_nParam1, options.nParam1);
+    set(view.m_nParam2, options.nParam2);
+    set(view.m_nParam3, options.nParam3);
+    set(view.m_crCurve, options.crCurve);
+    set(view.m_Background.m_crFirst, options.crFirst);
+    set(view.m_Background.m_crSecond, options.crSecond);
+    set(view.m_Background.m_nFading, options.nFading);
+    if (options.strCode) {
+        // The dragon relies on its fold count being the code's length.
+        view.m_strFoldCode = *options.strCode;
+        view.m_nParam1 = int(options.strCode->size());
+    }
+    if (options.nSeed) {
+        view.SetClock([nSeed = *options.nSeed] { return nSeed; });
+    }
+    if (options.rcDraw) {
+        view.m_rcBackground = *options.rcDraw;
+        view.m_rcDraw = *options.rcDraw;
+    } else {
+        view.ComputeDrawingRects(CRect{0, 0, options.nWidth, options.nHeight});
+    }
+}
+
+int WritePng(const std::string& strPath, const CRasterDC& dc) {
+    const CPngWriteResult result =
+        WritePngFile(strPath, dc.Bits(), dc.Width(), dc.Height(), dc.StridePixels());
+    return result.bOk ? kExitOk : Fail(result.strError);
+}
+
+int Replay(const CRenderOptions& options) {
+    const CTraceReadResult trace = ReadTraceFile(options.strReplayPath);
+    if (!trace.recording) {
+        return Fail(trace.strError);
+    }
+    CRasterDC dc(trace.recording->nWidth, trace.recording->nHeight,
+                 trace.recording->crBackground);
+    Replay(*trace.recording, &dc);
+    return WritePng(options.strPngPath, dc);
+}
+
+int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
+    if (!options.strPngPath.empty()) {
+        CRasterDC dc(options.nWidth, options.nHeight, kWindowColour);
+        view.OnDraw(&dc);
+        if (const int nResult = WritePng(options.strPngPath, dc); nResult != kExitOk) {
+            return nResult;
+        }
+    }
+    if (options.strTracePath.empty() && options.strSvgPath.empty()) {
+        return kExitOk;
+    }
+    CRecordingDC dc(options.nWidth, options.nHeight, kWindowColour);
+    view.OnDraw(&dc);
+    const struct {
+        const std::string& strPath;
+        std::string (*pfnWrite)(const CRecording&);
+    } outputs[] = {{options.strTracePath, &WriteTrace}, {options.strSvgPath, &WriteSvg}};
+    for (const auto& output : outputs) {
+        if (output.strPath.empty()) {
+            continue;
+        }
+        const std::string strError =
+            WriteFileAtomically(output.strPath, output.pfnWrite(dc.Recording()));
+        if (!strError.empty()) {
+            return Fail(strError);
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const CParsedOptions parsed = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        return Fail(parsed.strError);
+    }
+    const CRenderOptions& options = *parsed.options;
+    if (options.bHelp) {
+        std::fputs(kRenderUsage, stdout);
+        return kExitOk;
+    }
+    if (options.bList) {
+        for (const CFractalInfo& info : FractalCatalog()) {
+            std::printf("%s\n", info.pszRenderName);
+        }
+        return kExitOk;
+    }
+    if (!options.strReplayPath.empty()) {
+        return Replay(options);
+    }
+    const CFractalInfo* pInfo = FindFractal(options.strCurve);
+    if (pInfo == nullptr) {
+        return Fail("unknown curve '" + options.strCurve + "' (see --list)");
+    }
+    std::unique_ptr<CNimbrelBaseView> pView = pInfo->pfnCreate();
+    if (options.bStored) {
+        pView->LoadSettings(pView->GetSettingsName());
+    }
+    ApplyOptions(options, *pView);
+    if (options.bPrintSettings) {
+        std::fputs(pView->FormatSettings(pView->GetSettingsName()).c_str(), stdout);
+        return kExitOk;
+    }
+    return Render(options, *pView);
+}
