@@ -80,3 +80,28 @@ inline bool IsOneClosedCurve(const std::vector<CDrawCall>& calls) {
     }
     return nRoots == 1;
 }
+
+// A surface that only counts the calls of each kind, for pictures too big to record.
+class CCountingDC : public CDC {
+public:
+    CPen SelectObject(const CPen& pen) override { return std::exchange(m_pen, pen); }
+    CBrush SelectObject(const CBrush& brush) override { return std::exchange(m_brush, brush); }
+    int SetPolyFillMode(int nMode) override { return Count(CDrawCall::PolyFillMode, nMode); }
+    void MoveTo(int, int) override { Count(CDrawCall::MoveTo); }
+    void LineTo(int, int) override { Count(CDrawCall::LineTo); }
+    void Polyline(const CPoint*, int) override { Count(CDrawCall::Polyline); }
+    void Polygon(const CPoint*, int) override { Count(CDrawCall::Polygon); }
+    void Rectangle(int, int, int, int) override { Count(CDrawCall::Rectangle); }
+    void SetPixel(int, int, COLORREF) override { Count(CDrawCall::SetPixel); }
+    void FillRect(const CRect&, const CBrush&) override { Count(CDrawCall::FillRect); }
+
+    long long m_nCounts[CDrawCall::FillRect + 1] = {};
+
+private:
+    int Count(CDrawCall::EKind kind, int nResult = 0) {
+        ++m_nCounts[kind];
+        return nResult;
+    }
+    CPen m_pen = DefaultPen;
+    CBrush m_brush = DefaultBrush;
+};
