@@ -22,7 +22,7 @@ struct CDrawCall {
         FillRect,     // a[0..3] left, top, right, bottom, cr colour
     };
 
-    EKind kind;
+    EKind kind = Pen;
     int a[4] = {};
     COLORREF cr = 0;
     std::vector<CPoint> points;

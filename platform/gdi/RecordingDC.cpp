@@ -10,8 +10,9 @@ CRecordingDC::CRecordingDC(int nWidth, int nHeight, COLORREF crBackground) {
 }
 
 CDrawCall& CRecordingDC::Add(CDrawCall::EKind kind) {
-    m_recording.calls.push_back(CDrawCall{kind});
-    return m_recording.calls.back();
+    CDrawCall& call = m_recording.calls.emplace_back();
+    call.kind = kind;
+    return call;
 }
 
 CPen CRecordingDC::SelectObject(const CPen& pen) {
