@@ -35,6 +35,13 @@
 #define IDR_RIBBON 307
 #define IDC_SELECTION_LIST 1000
 #define ID_FIRST_VIEW_WINDOW 12001
+#define IDR_OUTPUT_POPUP 182
+
+// String resources.
+#define IDP_OLE_INIT_FAILED 100
+#define IDR_MAINFRAME 128
+#define IDS_OUTPUT_WND 157
+#define AFX_IDS_APP_TITLE 57344
 
 // Application looks, one command range.
 #define ID_VIEW_APPLOOK_WIN_2000 205

@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: MIT
+#include "app/MainFrame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QStyle>
+
+#include "app/NimbrelApp.h"
+#include "fractals/CesaroView.h"
+#include "fractals/HeighwayView.h"
+#include "fractals/HilbertView.h"
+#include "fractals/MandelbrotView.h"
+#include "fractals/MinkowskiView.h"
+#include "fractals/PeanoView.h"
+#include "fractals/SierpinskiObjView.h"
+#include "fractals/SierpinskiView.h"
+#include "fractals/SquareView.h"
+#include "fractals/VonKochView.h"
+#include "platform/ui/Text.h"
+#include "platform/ui/ViewWindow.h"
+#include "platform/ui/core/MessageBox.h"
+#include "resources/Resource.h"
+#include "resources/RibbonLayout.h"
+#include "resources/StringTable.h"
+#include "settings/FrameworkProfile.h"
+
+namespace {
+
+// Where the framework profile keeps the window: a subkey of the framework key.
+constexpr const char* kWorkspaceSection = "Workspace";
+constexpr const char* kGeometryEntry = "WindowGeometry";
+constexpr const char* kDockingEntry = "DockingState";
+// The first window size, when nothing is stored, within the screen's free area.
+constexpr QSize kDefaultSize(1100, 760);
+constexpr int kDefaultOutputHeight = 150;
+constexpr int kDefaultSelectionWidth = 210;
+
+std::vector<std::uint8_t> ToBytes(const QByteArray& data) {
+    return {reinterpret_cast<const std::uint8_t*>(data.constData()),
+            reinterpret_cast<const std::uint8_t*>(data.constData()) + data.size()};
+}
+
+QByteArray FromBytes(const std::vector<std::uint8_t>& data) {
+    return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+}
+
+bool IsFractalTabName(const std::string& strName) {
+    for (const CFractalInfo& info : FractalCatalog()) {
+        if (strName == info.pszTabName) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CNimbrelApp* pApp)
+    : m_pApp(pApp)
+    , m_wndRibbonBar(RibbonLayout())
+    , m_wndSelectionView(ID_SELECTION_PANE, QStringLiteral("Selection View"),
+                         QStringLiteral("SelectionView")) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("MainFrame"));
+    AfxSetMainFrame(this);
+    if (m_pApp != nullptr) {
+        m_pApp->m_nAppLook = GetProfileInt("", "ApplicationLook", ID_VIEW_APPLOOK_VS_2008);
+    }
+    OnCommand(ID_EXIT_APP, [this] { close(); });
+    OnCommand(ID_STATUS_LINK, [this] { OnStatusLink(); });
+}
+
+CMainFrame::~CMainFrame() {
+    DestroyViews();
+    if (AfxGetMainFrame() == this) {
+        AfxSetMainFrame(nullptr);
+    }
+}
+
+bool CMainFrame::Create() {
+    // TODO: apply the stored application look (m_pApp->m_nAppLook) once the looks exist.
+    setMenuWidget(&m_wndRibbonBar);
+    connect(&m_wndRibbonBar, &CRibbonBar::Command, this, &CMainFrame::RouteCommand);
+    connect(&m_wndRibbonBar, &CRibbonBar::ActiveCategoryChanged, this,
+            [this] { UpdateRibbonCmdUI(); });
+    CreateClientArea();
+    CreateStatusBarPanes();
+    setDockNestingEnabled(true);
+    setCorner(Qt::TopLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    if (!CreatePanes()) {
+        return false;
+    }
+    addDockWidget(Qt::LeftDockWidgetArea, &m_wndSelectionView);
+    addDockWidget(Qt::BottomDockWidgetArea, &m_wndOutput);
+    setWindowTitle(FromAnsi(kFrameTitle));
+    LoadFrameState();
+    UpdateRibbonCmdUI();
+    return true;
+}
+
+void CMainFrame::CreateClientArea() {
+    auto* pClientArea = new QWidget(this);
+    pClientArea->setObjectName(QStringLiteral("ClientArea"));
+    m_pClientLayout = new QGridLayout(pClientArea);
+    m_pClientLayout->setContentsMargins(0, 0, 0, 0);
+    m_pDefaultView = new QWidget(pClientArea);
+    m_pDefaultView->setAutoFillBackground(true);
+    QPalette palette = m_pDefaultView->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    m_pDefaultView->setPalette(palette);
+    m_pClientLayout->addWidget(m_pDefaultView, 0, 0);
+    m_pActiveView = m_pDefaultView;
+    setCentralWidget(pClientArea);
+}
+
+bool CMainFrame::CreateStatusBarPanes() {
+    setStatusBar(&m_wndStatusBar);
+    m_wndStatusBar.AddLink(ID_STATUS_LINK, kMakerHost, kMakerSite, "Link to Korvat Web Site");
+    m_wndStatusBar.AddSeparator();
+    m_wndStatusBar.AddExtendedPane(
+        ID_STATUS_WELCOME, std::string("Welcome to ") + kProductVersionName,
+        "0123456789012345678901234567890123456789", std::string(kProductVersionName) + " Messages");
+    connect(&m_wndStatusBar, &CRibbonStatusBar::Command, this, &CMainFrame::RouteCommand);
+    return true;
+}
+
+bool CMainFrame::CreatePanes() {
+    if (!CreateSelectionPane()) {
+        AfxMessageBox("Internal Error !!! Unable to Create Nimbrel Selection View ...");
+        return false;
+    }
+    m_wndOutput.SetCloseQuery([this](CDockablePane* pPane) { return OnCloseDockingPane(pPane); });
+    SetPaneIcons();
+    return true;
+}
+
+// The selection pane's place in the frame: caption "Selection View", identifier
+// ID_SELECTION_PANE, docked left, never closed. Until the thumbnail list exists it holds an
+// empty page; the real pane replaces the member's type and this body.
+bool CMainFrame::CreateSelectionPane() {
+    m_wndSelectionView.setWidget(new QListWidget(&m_wndSelectionView));
+    m_wndSelectionView.SetCloseQuery(
+        [this](CDockablePane* pPane) { return OnCloseDockingPane(pPane); });
+    return true;
+}
+
+void CMainFrame::SetPaneIcons() {
+    m_wndSelectionView.setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    m_wndOutput.setWindowIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+}
+
+void CMainFrame::LoadFrameState() {
+    if (const auto geometry = GetProfileBinary(kWorkspaceSection, kGeometryEntry)) {
+        restoreGeometry(FromBytes(*geometry));
+    } else {
+        QSize size = kDefaultSize;
+        if (const QScreen* pScreen = QApplication::primaryScreen()) {
+            size = size.boundedTo(pScreen->availableGeometry().size() * 9 / 10);
+        }
+        resize(size);
+    }
+    if (const auto state = GetProfileBinary(kWorkspaceSection, kDockingEntry)) {
+        restoreState(FromBytes(*state));
+    } else {
+        resizeDocks({&m_wndOutput}, {kDefaultOutputHeight}, Qt::Vertical);
+        resizeDocks({&m_wndSelectionView}, {kDefaultSelectionWidth}, Qt::Horizontal);
+    }
+    // The selection pane never stays hidden, whatever the stored layout says.
+    m_wndSelectionView.setVisible(true);
+}
+
+void CMainFrame::SaveFrameState() {
+    WriteProfileBinary(kWorkspaceSection, kGeometryEntry, ToBytes(saveGeometry()));
+    WriteProfileBinary(kWorkspaceSection, kDockingEntry, ToBytes(saveState()));
+}
+
+void CMainFrame::CreateViews(const CViewFactory& factory) {
+    std::array<std::unique_ptr<CNimbrelBaseView>, kFractalCount> views;
+    for (int nPosition = 0; nPosition < kFractalCount; ++nPosition) {
+        if (m_apViewWindows[std::size_t(nPosition)] == nullptr && factory) {
+            views[std::size_t(nPosition)] = factory(nPosition);
+        }
+    }
+    QWidget* pClientArea = centralWidget();
+    for (const CFractalInfo& info : FractalCatalog()) {
+        std::unique_ptr<CNimbrelBaseView>& pView = views[std::size_t(info.nPosition)];
+        if (pView == nullptr) {
+            if (m_apViewWindows[std::size_t(info.nPosition)] == nullptr) {
+                AfxMessageBox(std::string("Unable to Create ") + info.pszClassName +
+                              " !!! Please Contact Korvat to Report Error ...");
+            }
+            continue;
+        }
+        auto* pWindow = new CViewWindow(std::move(pView), pClientArea);
+        pWindow->setObjectName(FromAnsi(info.pszClassName));
+        pWindow->hide();
+        m_pClientLayout->addWidget(pWindow, 0, 0);
+        m_apViewWindows[std::size_t(info.nPosition)] = pWindow;
+        pWindow->OnInitialUpdate();
+    }
+    BindViewMembers();
+    AddMessage(std::string(kProductVersionName) + " StartUp successful ..");
+}
+
+void CMainFrame::BindViewMembers() {
+    m_pVonKochView = dynamic_cast<CVonKochView*>(GetView(0));
+    m_pMandelbrotView = dynamic_cast<CMandelbrotView*>(GetView(1));
+    m_pHilbertView = dynamic_cast<CHilbertView*>(GetView(2));
+    m_pCesaroView = dynamic_cast<CCesaroView*>(GetView(3));
+    m_pMinkowskiView = dynamic_cast<CMinkowskiView*>(GetView(4));
+    m_pSierpinskiView = dynamic_cast<CSierpinskiView*>(GetView(5));
+    m_pSierpinskiObjView = dynamic_cast<CSierpinskiObjView*>(GetView(6));
+    m_pPeanoView = dynamic_cast<CPeanoView*>(GetView(7));
+    m_pSquareView = dynamic_cast<CSquareView*>(GetView(8));
+    m_pHeighwayView = dynamic_cast<CHeighwayView*>(GetView(9));
+}
+
+void CMainFrame::DestroyViews() {
+    // Each view keeps its settings as it goes; the rest of the frame is still whole then.
+    m_pActiveViewWindow = nullptr;
+    m_pActiveView = m_pDefaultView;
+    for (CViewWindow*& pWindow : m_apViewWindows) {
+        delete pWindow;
+        pWindow = nullptr;
+    }
+    BindViewMembers();
+}
+
+CViewWindow* CMainFrame::GetViewWindow(int nPosition) const {
+    if (nPosition < 0 || nPosition >= kFractalCount) {
+        return nullptr;
+    }
+    return m_apViewWindows[std::size_t(nPosition)];
+}
+
+CNimbrelBaseView* CMainFrame::GetView(int nPosition) const {
+    CViewWindow* pWindow = GetViewWindow(nPosition);
+    return pWindow != nullptr ? pWindow->GetView() : nullptr;
+}
+
+CNimbrelBaseView* CMainFrame::GetActiveView() const {
+    return m_pActiveViewWindow != nullptr ? m_pActiveViewWindow->GetView() : nullptr;
+}
+
+BOOL CMainFrame::SwitchView(CViewWindow* pNewView) {
+    if (pNewView == nullptr || m_pActiveView == nullptr) {
+        return 0;
+    }
+    m_pActiveView->hide();
+    pNewView->show();
+    m_pActiveView = pNewView;
+    m_pActiveViewWindow = pNewView;
+    m_pClientLayout->activate();
+    pNewView->Invalidate(true);
+    UpdateRibbonCmdUI();
+    return 1;
+}
+
+BOOL CMainFrame::SwitchToFractal(int nPosition) {
+    CViewWindow* pWindow = GetViewWindow(nPosition);
+    if (pWindow == nullptr) {
+        return 0;
+    }
+    const BOOL bSwitched = SwitchView(pWindow);
+    if (bSwitched) {
+        AddMessage(FractalCatalog()[std::size_t(nPosition)].pszSwitchMessage);
+    }
+    return bSwitched;
+}
+
+void CMainFrame::ActivateCategory(const std::string& strName) {
+    for (int i = 0; i < m_wndRibbonBar.GetCategoryCount(); ++i) {
+        const std::string strCategory = m_wndRibbonBar.GetCategoryName(i);
+        if (!IsFractalTabName(strCategory)) {
+            continue;
+        }
+        if (strCategory == strName) {
+            m_wndRibbonBar.ShowCategory(i, true);
+            m_wndRibbonBar.SetActiveCategory(i);
+        } else {
+            m_wndRibbonBar.ShowCategory(i, false);
+        }
+    }
+    m_wndRibbonBar.RecalcLayout();
+    UpdateRibbonCmdUI();
+}
+
+void CMainFrame::AddMessage(const std::string& strMessage) {
+    m_wndOutput.AddMessage(strMessage);
+}
+
+void CMainFrame::RouteCommand(UINT nID) {
+    bool bHandled = false;
+    if (CNimbrelBaseView* pView = GetActiveView()) {
+        bHandled = pView->OnCmdMsg(nID);
+    }
+    if (!bHandled) {
+        bHandled = OnCmdMsg(nID);
+    }
+    if (!bHandled && m_pApp != nullptr) {
+        m_pApp->OnCmdMsg(nID);
+    }
+    UpdateRibbonCmdUI();
+}
+
+bool CMainFrame::RouteCmdUI(CCmdUI* pCmdUI) {
+    if (CNimbrelBaseView* pView = GetActiveView()) {
+        if (pView->OnUpdateCmdUI(pCmdUI)) {
+            return true;
+        }
+    }
+    if (OnUpdateCmdUI(pCmdUI)) {
+        return true;
+    }
+    return m_pApp != nullptr && m_pApp->OnUpdateCmdUI(pCmdUI);
+}
+
+void CMainFrame::UpdateRibbonCmdUI() {
+    m_wndRibbonBar.UpdateCommandUI([this](CCmdUI* pCmdUI) { return RouteCmdUI(pCmdUI); });
+}
+
+BOOL CMainFrame::OnCloseDockingPane(CDockablePane* pPane) {
+    if (pPane != nullptr && pPane->GetDlgCtrlID() == ID_SELECTION_PANE) {
+        AfxMessageBox("Fractal Selection View Can NOT be closed !!!");
+        return 0;
+    }
+    return 1;
+}
+
+void CMainFrame::OnStatusLink() {
+    const std::optional<std::string> strAddress = m_wndStatusBar.FindLinkAddress(ID_STATUS_LINK);
+    if (strAddress && m_pApp != nullptr) {
+        m_pApp->OpenWebPage(*strAddress);
+    }
+}
+
+bool CMainFrame::event(QEvent* pEvent) {
+    const bool bResult = QMainWindow::event(pEvent);
+    if (pEvent->type() == QEvent::ApplicationFontChange) {
+        m_wndOutput.UpdateFonts();
+    }
+    return bResult;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent) {
+    SaveFrameState();
+    QMainWindow::closeEvent(pEvent);
+}

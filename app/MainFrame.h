@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// The program's only top-level window: the ribbon, the status bar, the selection and
+// output panes, and the ten fractal views, of which exactly one is visible. It switches
+// between the views, shows the matching ribbon tab, logs each switch, and routes every
+// command to the visible view, then to itself, then to the application.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+
+#include "app/OutputWnd.h"
+#include "fractals/FractalCatalog.h"
+#include "platform/ui/DockablePane.h"
+#include "platform/ui/RibbonBar.h"
+#include "platform/ui/RibbonStatusBar.h"
+#include "platform/ui/core/CmdTarget.h"
+#include "platform/ui/core/FrameLink.h"
+
+class QGridLayout;
+class CCesaroView;
+class CHeighwayView;
+class CHilbertView;
+class CMandelbrotView;
+class CMinkowskiView;
+class CNimbrelApp;
+class CPeanoView;
+class CSierpinskiObjView;
+class CSierpinskiView;
+class CSquareView;
+class CViewWindow;
+class CVonKochView;
+
+class CMainFrame : public QMainWindow, public CMainFrameLink, public CCmdTarget {
+    Q_OBJECT
+
+public:
+    // Makes the view of a position; null when it cannot be made.
+    using CViewFactory = std::function<std::unique_ptr<CNimbrelBaseView>(int nPosition)>;
+
+    // pApp is the last command target of the route and opens the web pages; it may be null.
+    explicit CMainFrame(CNimbrelApp* pApp = nullptr);
+    ~CMainFrame() override;
+
+    // The window's creation: ribbon, status bar, panes, saved placement and docking layout.
+    // False when a pane could not be made; the program then ends.
+    bool Create();
+    // The ten views, hidden, in position order, each with its initial update; then the
+    // start-up line. A view the factory cannot make is reported and left out.
+    void CreateViews(const CViewFactory& factory = CreateFractalView);
+    // Hides the active view and shows pNewView in its place; FALSE when either is missing.
+    BOOL SwitchView(CViewWindow* pNewView);
+    // Switches to the view of a position (0 to 9) and logs its switch line.
+    BOOL SwitchToFractal(int nPosition);
+    // Shows only the fractal tab of this name, and makes it active; other names hide all ten.
+    void ActivateCategory(const std::string& strName);
+    // The one entry point of the output log.
+    void AddMessage(const std::string& strMessage);
+
+    CRibbonBarLink* GetRibbonBar() override { return &m_wndRibbonBar; }
+    CRibbonBar& GetRibbon() { return m_wndRibbonBar; }
+    CRibbonStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    COutputWnd& GetOutputWnd() { return m_wndOutput; }
+    CDockablePane& GetSelectionPane() { return m_wndSelectionView; }
+    // Null outside 0 to 9 or when that view could not be made.
+    CViewWindow* GetViewWindow(int nPosition) const;
+    CNimbrelBaseView* GetView(int nPosition) const;
+    // The visible fractal view; null until the first switch.
+    CViewWindow* GetActiveViewWindow() const { return m_pActiveViewWindow; }
+    CNimbrelBaseView* GetActiveView() const;
+
+    // A command from the ribbon, the status bar or the keyboard: the visible view, then the
+    // frame, then the application; then the ribbon's command state is asked anew.
+    void RouteCommand(UINT nID);
+    bool RouteCmdUI(CCmdUI* pCmdUI);
+    void UpdateRibbonCmdUI();
+    // FALSE refuses the close: the selection pane never closes.
+    BOOL OnCloseDockingPane(CDockablePane* pPane);
+    // The framework profile's copy of the window placement and the docking layout.
+    void SaveFrameState();
+
+protected:
+    bool event(QEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+    // The panes have no caption menu.
+    QMenu* createPopupMenu() override { return nullptr; }
+
+private:
+    void CreateClientArea();
+    bool CreateStatusBarPanes();
+    bool CreatePanes();
+    bool CreateSelectionPane();
+    void SetPaneIcons();
+    void LoadFrameState();
+    void BindViewMembers();
+    void DestroyViews();
+    void OnStatusLink();
+
+    CNimbrelApp* m_pApp;
+    CRibbonBar m_wndRibbonBar;
+    CVonKochView* m_pVonKochView = nullptr;
+    CMandelbrotView* m_pMandelbrotView = nullptr;
+    CHilbertView* m_pHilbertView = nullptr;
+    CCesaroView* m_pCesaroView = nullptr;
+    CMinkowskiView* m_pMinkowskiView = nullptr;
+    CSierpinskiView* m_pSierpinskiView = nullptr;
+    CSierpinskiObjView* m_pSierpinskiObjView = nullptr;
+    CPeanoView* m_pPeanoView = nullptr;
+    CSquareView* m_pSquareView = nullptr;
+    CHeighwayView* m_pHeighwayView = nullptr;
+    CRibbonStatusBar m_wndStatusBar;
+    // A placeholder pane until the thumbnail list exists (see CreateSelectionPane).
+    CDockablePane m_wndSelectionView;
+    COutputWnd m_wndOutput;
+
+    // The windows of the ten views by position; null where a view could not be made.
+    std::array<CViewWindow*, kFractalCount> m_apViewWindows{};
+    QGridLayout* m_pClientLayout = nullptr;
+    // The blank view the client area shows until the first switch.
+    QWidget* m_pDefaultView = nullptr;
+    QWidget* m_pActiveView = nullptr;
+    CViewWindow* m_pActiveViewWindow = nullptr;
+};

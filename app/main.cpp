@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The nimbrel program: the windowed fractal explorer. It needs a display; without one it
+// says so and ends before any window machinery starts.
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+
+#include "app/NimbrelApp.h"
+#include "platform/ui/QtMessageBox.h"
+
+namespace {
+
+bool IsSet(const char* pszName) {
+    const char* pszValue = std::getenv(pszName);
+    return pszValue != nullptr && *pszValue != '\0';
+}
+
+// An X or Wayland display, or a platform named explicitly (offscreen, vnc, ...).
+bool HasDisplay() {
+    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "nimbrel: no display to open a window on "
+                             "(DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset)\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Nimbrel"));
+    QApplication::setOrganizationName(QStringLiteral("Korvat"));
+    InstallQtMessageBoxHandler();
+    CNimbrelApp app;
+    if (!app.InitInstance()) {
+        return app.ExitInstance(1);
+    }
+    return app.ExitInstance(QApplication::exec());
+}

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: MIT
+#include "platform/ui/ViewWindow.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "platform/gdi/RasterDC.h"
+#include "views/NimbrelBaseView.h"
+
+namespace {
+
+// The scroll size until the view sets its own.
+constexpr int kDefaultScrollSize = 100;
+constexpr UINT SIZE_RESTORED = 0;
+
+} // namespace
+
+// The scrolled widget: its coordinates are the view's logical coordinates.
+class CViewWindow::CCanvas : public QWidget {
+public:
+    explicit CCanvas(CViewWindow* pWindow)
+        : QWidget(pWindow)
+        , m_pWindow(pWindow) {
+        // Every pixel is painted from the image: no background fill beforehand.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override {
+        if (width() <= 0 || height() <= 0) {
+            return;
+        }
+        if (m_image.size() != size()) {
+            m_image = QImage(size(), QImage::Format_RGB32);
+        }
+        m_pWindow->Render(m_image);
+        QPainter painter(this);
+        painter.drawImage(pEvent->rect(), m_image, pEvent->rect());
+    }
+
+private:
+    CViewWindow* m_pWindow;
+    // Kept between paints so that a repaint of the same size allocates nothing.
+    QImage m_image;
+};
+
+CViewWindow::CViewWindow(std::unique_ptr<CNimbrelBaseView> pView, QWidget* pParent)
+    : QScrollArea(pParent)
+    , m_pView(std::move(pView))
+    , m_pCanvas(new CCanvas(this)) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setWidget(m_pCanvas);
+    SetScrollSizes(kDefaultScrollSize, kDefaultScrollSize);
+    if (m_pView != nullptr) {
+        m_pView->AttachWindow(this);
+    }
+}
+
+CViewWindow::~CViewWindow() {
+    if (m_pView != nullptr) {
+        m_pView->AttachWindow(nullptr);
+        m_pView.reset();
+    }
+}
+
+void CViewWindow::OnInitialUpdate() {
+    if (m_pView != nullptr) {
+        m_pView->OnInitialUpdate();
+    }
+}
+
+QImage CViewWindow::RenderImage(QSize size) const {
+    QImage image(size, QImage::Format_RGB32);
+    if (!image.isNull()) {
+        Render(image);
+    }
+    return image;
+}
+
+void CViewWindow::Render(QImage& image) const {
+    CRasterDC dc(reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+                 int(image.bytesPerLine() / 4));
+    dc.Erase(kWindowColour);
+    if (m_pView != nullptr) {
+        m_pView->OnDraw(&dc);
+    }
+}
+
+CRect CViewWindow::GetWindowRectInClient() const {
+    // The whole window, scroll bars included, in the coordinates of its client area.
+    const QPoint topLeft = viewport()->mapFrom(this, QPoint(0, 0));
+    return CRect{topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height()};
+}
+
+void CViewWindow::Invalidate(bool /*bErase*/) {
+    // Every paint erases the whole image first, so erasing needs nothing more.
+    m_pCanvas->update();
+}
+
+void CViewWindow::SetScrollSizes(int cx, int cy) {
+    m_pCanvas->setMinimumSize(qMax(cx, 0), qMax(cy, 0));
+}
+
+void CViewWindow::CopyToClipboard() {
+    // TODO: put what the window shows (RenderImage of the viewport's size, or a grab of the
+    // viewport) on the clipboard as an image; until then the command copies nothing.
+}
+
+void CViewWindow::resizeEvent(QResizeEvent* pEvent) {
+    QScrollArea::resizeEvent(pEvent);
+    if (m_pView != nullptr) {
+        m_pView->OnSize(SIZE_RESTORED, viewport()->width(), viewport()->height());
+    }
+}
+
+void CViewWindow::showEvent(QShowEvent* pEvent) {
+    QScrollArea::showEvent(pEvent);
+    if (m_pView != nullptr) {
+        m_pView->OnShowWindow(true);
+    }
+}
+
+void CViewWindow::hideEvent(QHideEvent* pEvent) {
+    QScrollArea::hideEvent(pEvent);
+    if (m_pView != nullptr) {
+        m_pView->OnShowWindow(false);
+    }
+}

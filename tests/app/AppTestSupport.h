@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+// What every GUI test needs: a settings store of its own (a fresh XDG_CONFIG_HOME, set
+// before anything opens the store) and message boxes that are recorded, never shown.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QTemporaryDir>
+#include <QtGlobal>
+#include <QtTest>
+
+#include "platform/ui/core/MessageBox.h"
+
+// Failed comparisons of the program's texts show the texts.
+namespace QTest {
+template <> inline char* toString(const std::string& text) {
+    return QTest::toString(QString::fromLatin1(text.data(), qsizetype(text.size())));
+}
+template <> inline char* toString(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts) {
+        list << QLatin1Char('"') + QString::fromLatin1(text.data(), qsizetype(text.size())) +
+                    QLatin1Char('"');
+    }
+    return QTest::toString(QLatin1Char('{') + list.join(QStringLiteral(", ")) + QLatin1Char('}'));
+}
+} // namespace QTest
+
+// Points the settings store at a fresh folder for as long as it lives.
+class CFreshSettings {
+public:
+    CFreshSettings()
+        : m_previous(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+    }
+    ~CFreshSettings() { qputenv("XDG_CONFIG_HOME", m_previous); }
+    CFreshSettings(const CFreshSettings&) = delete;
+    CFreshSettings& operator=(const CFreshSettings&) = delete;
+    QString Path() const { return m_dir.path(); }
+
+private:
+    QByteArray m_previous;
+    QTemporaryDir m_dir;
+};
+
+// Answers every message box with OK and keeps its text.
+class CMessageRecorder {
+public:
+    CMessageRecorder() {
+        m_previous =
+            SetMessageBoxHandler([this](const std::string& text, const std::string& caption, UINT) {
+                m_texts.push_back(text);
+                m_captions.push_back(caption);
+                return IDOK;
+            });
+    }
+    ~CMessageRecorder() { SetMessageBoxHandler(m_previous); }
+    CMessageRecorder(const CMessageRecorder&) = delete;
+    CMessageRecorder& operator=(const CMessageRecorder&) = delete;
+
+    std::vector<std::string> m_texts;
+    std::vector<std::string> m_captions;
+
+private:
+    CMessageBoxHandler m_previous;
+};
+
+// A fresh store and a recorder for one test function; made in init(), dropped in cleanup().
+struct CGuiTestEnvironment {
+    CFreshSettings settings;
+    CMessageRecorder messages;
+};

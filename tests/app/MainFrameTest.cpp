@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: MIT
+// The main frame after a real start-up: its log, its ribbon tabs, switching between the ten
+// views, the panes, the status bar, and the report of a view that cannot be made.
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QtTest>
+
+#include "app/AppTestSupport.h"
+#include "app/NimbrelApp.h"
+#include "platform/ui/Text.h"
+#include "platform/ui/ViewWindow.h"
+#include "resources/Resource.h"
+
+class CMainFrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startupLogsTwoLinesInOrder();
+    void startupShowsOnlyTheVonKochTabAmongTheTen();
+    void ribbonTabsStandInRibbonOrder();
+    void unknownCategoryHidesAllTenFractalTabs();
+    void switchShowsTheViewAndItsTab_data();
+    void switchShowsTheViewAndItsTab();
+    void switchingTwiceToTheSameViewLogsTwice();
+    void selectionPaneRefusesToClose();
+    void outputPaneMayClose();
+    void titleAndStatusBarTexts();
+    void viewThatCannotBeMadeIsReportedAndSkipped();
+    void screenshotOnRequest();
+
+private:
+    CMainFrame* Frame() const { return m_pApp->GetMainFrame(); }
+    std::vector<std::string> Lines() const;
+    std::vector<int> VisibleFractalTabs() const;
+
+    std::unique_ptr<CGuiTestEnvironment> m_pEnvironment;
+    std::unique_ptr<CNimbrelApp> m_pApp;
+};
+
+namespace {
+
+// The log's time stamp: "dd/Mon/yyyy hh:mm:ss: ".
+const QRegularExpression
+    kStampedLine(QStringLiteral("^\\d{2}/(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)/\\d{4} "
+                                "\\d{2}:\\d{2}:\\d{2}: (.*)$"));
+
+std::string MessageOf(const std::string& strLine) {
+    const QRegularExpressionMatch match = kStampedLine.match(FromAnsi(strLine));
+    return match.hasMatch() ? ToAnsi(match.captured(2)) : "<unstamped> " + strLine;
+}
+
+} // namespace
+
+void CMainFrameTest::init() {
+    m_pEnvironment = std::make_unique<CGuiTestEnvironment>();
+    m_pApp = std::make_unique<CNimbrelApp>();
+    QVERIFY(m_pApp->InitInstance());
+    QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+}
+
+void CMainFrameTest::cleanup() {
+    m_pApp.reset();
+    m_pEnvironment.reset();
+}
+
+std::vector<std::string> CMainFrameTest::Lines() const {
+    std::vector<std::string> lines;
+    for (int i = 0; i < Frame()->GetOutputWnd().GetLineCount(); ++i) {
+        lines.push_back(MessageOf(Frame()->GetOutputWnd().GetLine(i)));
+    }
+    return lines;
+}
+
+std::vector<int> CMainFrameTest::VisibleFractalTabs() const {
+    std::vector<int> positions;
+    for (const CFractalInfo& info : FractalCatalog()) {
+        if (Frame()->GetRibbon().IsCategoryVisible(
+                Frame()->GetRibbon().FindCategory(info.pszTabName))) {
+            positions.push_back(info.nPosition);
+        }
+    }
+    return positions;
+}
+
+void CMainFrameTest::startupLogsTwoLinesInOrder() {
+    const std::vector<std::string> expected = {"Nimbrel 2.0 StartUp successful ..",
+                                               "Switch to View of Von Koch Curve."};
+    QCOMPARE(Lines(), expected);
+    QVERIFY(m_pEnvironment->messages.m_texts.empty());
+}
+
+void CMainFrameTest::startupShowsOnlyTheVonKochTabAmongTheTen() {
+    QCOMPARE(VisibleFractalTabs(), std::vector<int>{0});
+    CRibbonBar& ribbon = Frame()->GetRibbon();
+    QCOMPARE(ribbon.GetCategoryName(ribbon.GetActiveCategory()), std::string("Von Koch SnowFlake"));
+    for (const char* pszGlobal : {"Nimbrel", "View", "Help"}) {
+        QVERIFY2(ribbon.IsCategoryVisible(ribbon.FindCategory(pszGlobal)), pszGlobal);
+    }
+    QCOMPARE(Frame()->GetActiveView(), Frame()->GetView(0));
+    QVERIFY(Frame()->GetViewWindow(0)->isVisible());
+}
+
+void CMainFrameTest::ribbonTabsStandInRibbonOrder() {
+    CRibbonBar& ribbon = Frame()->GetRibbon();
+    std::vector<std::string> expected = {"Nimbrel"};
+    for (const CFractalInfo& info : FractalCatalog()) {
+        expected.push_back(info.pszTabName);
+    }
+    expected.push_back("View");
+    expected.push_back("Help");
+    std::vector<std::string> names;
+    for (int i = 0; i < ribbon.GetCategoryCount(); ++i) {
+        names.push_back(ribbon.GetCategoryName(i));
+        QCOMPARE(ribbon.GetTabBar()->tabText(i), FromAnsi(names.back()));
+    }
+    QCOMPARE(names, expected);
+}
+
+void CMainFrameTest::unknownCategoryHidesAllTenFractalTabs() {
+    for (const char* pszName : {"Von Koch Snowflake", "Nimbrel", ""}) {
+        Frame()->ActivateCategory("Heighway Dragon");
+        Frame()->ActivateCategory(pszName);
+        QVERIFY2(VisibleFractalTabs().empty(), pszName);
+        CRibbonBar& ribbon = Frame()->GetRibbon();
+        for (const char* pszGlobal : {"Nimbrel", "View", "Help"}) {
+            QVERIFY(ribbon.IsCategoryVisible(ribbon.FindCategory(pszGlobal)));
+        }
+    }
+}
+
+void CMainFrameTest::switchShowsTheViewAndItsTab_data() {
+    QTest::addColumn<int>("position");
+    for (const CFractalInfo& info : FractalCatalog()) {
+        QTest::newRow(info.pszClassName) << info.nPosition;
+    }
+}
+
+void CMainFrameTest::switchShowsTheViewAndItsTab() {
+    QFETCH(int, position);
+    const CFractalInfo& info = FractalCatalog()[std::size_t(position)];
+    Frame()->ActivateCategory(info.pszTabName);
+    QVERIFY(Frame()->SwitchToFractal(position));
+
+    QCOMPARE(Lines().back(), std::string(info.pszSwitchMessage));
+    QCOMPARE(VisibleFractalTabs(), std::vector<int>{position});
+    QCOMPARE(Frame()->GetActiveView(), Frame()->GetView(position));
+    for (int i = 0; i < kFractalCount; ++i) {
+        QCOMPARE(Frame()->GetViewWindow(i)->isVisible(), i == position);
+    }
+    // The visible view fills the client area.
+    QCOMPARE(Frame()->GetViewWindow(position)->size(), Frame()->centralWidget()->size());
+}
+
+void CMainFrameTest::switchingTwiceToTheSameViewLogsTwice() {
+    QVERIFY(Frame()->SwitchToFractal(3));
+    QVERIFY(Frame()->SwitchToFractal(3));
+    const std::vector<std::string> lines = Lines();
+    QCOMPARE(lines.size(), std::size_t(4));
+    QCOMPARE(lines[2], std::string("Switch to View of Cesaro Curve."));
+    QCOMPARE(lines[3], std::string("Switch to View of Cesaro Curve."));
+    QVERIFY(Frame()->GetViewWindow(3)->isVisible());
+    QCOMPARE(Frame()->GetActiveView(), Frame()->GetView(3));
+
+    for (int nOutside : {-1, 10}) {
+        QVERIFY(!Frame()->SwitchToFractal(nOutside));
+    }
+    QCOMPARE(Lines().size(), std::size_t(4));
+}
+
+void CMainFrameTest::selectionPaneRefusesToClose() {
+    CDockablePane& pane = Frame()->GetSelectionPane();
+    QCOMPARE(pane.GetDlgCtrlID(), UINT(ID_SELECTION_PANE));
+    QCOMPARE(pane.windowTitle(), QStringLiteral("Selection View"));
+    QVERIFY(!pane.close());
+    QVERIFY(pane.isVisible());
+    QCOMPARE(m_pEnvironment->messages.m_texts,
+             std::vector<std::string>{"Fractal Selection View Can NOT be closed !!!"});
+    QCOMPARE(m_pEnvironment->messages.m_captions, std::vector<std::string>{"Nimbrel"});
+}
+
+void CMainFrameTest::outputPaneMayClose() {
+    COutputWnd& pane = Frame()->GetOutputWnd();
+    QCOMPARE(pane.windowTitle(), QStringLiteral("Output"));
+    QVERIFY(pane.close());
+    QVERIFY(!pane.isVisible());
+    QVERIFY(m_pEnvironment->messages.m_texts.empty());
+}
+
+void CMainFrameTest::titleAndStatusBarTexts() {
+    QCOMPARE(Frame()->windowTitle(), QStringLiteral("Korvat Nimbrel 2.0"));
+    CRibbonStatusBar& statusBar = Frame()->GetStatusBar();
+    QCOMPARE(statusBar.GetElementText(ID_STATUS_WELCOME), std::string("Welcome to Nimbrel 2.0"));
+    QCOMPARE(statusBar.GetElementLabel(ID_STATUS_WELCOME), std::string("Nimbrel 2.0 Messages"));
+    QCOMPARE(statusBar.GetElementText(ID_STATUS_LINK), std::string("www.korvat.com"));
+    QCOMPARE(statusBar.GetElementLabel(ID_STATUS_LINK), std::string("Link to Korvat Web Site"));
+    QCOMPARE(statusBar.FindLinkAddress(ID_STATUS_LINK),
+             std::optional<std::string>("http://www.korvat.com"));
+    QLabel* pWelcome = statusBar.FindElement(ID_STATUS_WELCOME);
+    QVERIFY(pWelcome->width() >= pWelcome->fontMetrics().horizontalAdvance(
+                                     QStringLiteral("0123456789012345678901234567890123456789")));
+}
+
+void CMainFrameTest::viewThatCannotBeMadeIsReportedAndSkipped() {
+    m_pApp.reset();
+    m_pEnvironment->messages.m_texts.clear();
+    CMainFrame frame;
+    QVERIFY(frame.Create());
+    frame.CreateViews([](int nPosition) {
+        return nPosition == 3 || nPosition == 9 ? nullptr : CreateFractalView(nPosition);
+    });
+    const std::vector<std::string> expected = {
+        "Unable to Create CCesaroView !!! Please Contact Korvat to Report Error ...",
+        "Unable to Create CHeighwayView !!! Please Contact Korvat to Report Error ..."};
+    QCOMPARE(m_pEnvironment->messages.m_texts, expected);
+    QCOMPARE(frame.GetOutputWnd().GetLineCount(), 1);
+    QVERIFY(!frame.SwitchToFractal(3));
+    QCOMPARE(frame.GetOutputWnd().GetLineCount(), 1);
+    QVERIFY(frame.SwitchToFractal(4));
+    QCOMPARE(frame.GetOutputWnd().GetLineCount(), 2);
+}
+
+// NIMBREL_SCREENSHOT=<file.png> keeps a picture of the started window.
+void CMainFrameTest::screenshotOnRequest() {
+    const QString strFile = qEnvironmentVariable("NIMBREL_SCREENSHOT");
+    if (strFile.isEmpty()) {
+        QSKIP("set NIMBREL_SCREENSHOT to a PNG file name to keep a picture of the window");
+    }
+    Frame()->resize(1280, 800);
+    QVERIFY(Frame()->grab().save(strFile));
+}
+
+QTEST_MAIN(CMainFrameTest)
+#include "MainFrameTest.moc"
