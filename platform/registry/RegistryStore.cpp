@@ -23,6 +23,12 @@ constexpr int kOpenAttempts = 3;
 
 using CStatementPtr = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
 
+// The last connection to close normally copies the journal into the file and deletes the
+// journal. A damaged file and its journal must stay as they are, to be set aside together.
+void LeaveFileAlone(sqlite3* pDb) {
+    sqlite3_db_config(pDb, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
 bool IsDamage(int nResult) {
     const int nPrimary = nResult & 0xFF;
     return nPrimary == SQLITE_CORRUPT || nPrimary == SQLITE_NOTADB;
@@ -210,7 +216,10 @@ int CRegistryStore::Connect() {
     return nResult;
 }
 
-void CRegistryStore::Disconnect() {
+void CRegistryStore::Disconnect(bool bDamaged) {
+    if (bDamaged && m_pDb != nullptr) {
+        LeaveFileAlone(m_pDb);
+    }
     sqlite3_close(m_pDb);
     m_pDb = nullptr;
 }
@@ -221,6 +230,12 @@ int CRegistryStore::PrepareStore() {
     // holds it busy the file already has it, so that result is not an error.
     int nResult = Execute(m_pDb, "PRAGMA journal_mode = WAL");
     if (nResult != SQLITE_OK && (nResult & 0xFF) != SQLITE_BUSY) {
+        return nResult;
+    }
+    // With the journal, NORMAL never corrupts the store; only a power cut right after a
+    // write may lose that write. FULL would wait for the disk on every value.
+    nResult = Execute(m_pDb, "PRAGMA synchronous = NORMAL");
+    if (nResult != SQLITE_OK) {
         return nResult;
     }
     nResult = Execute(m_pDb, "PRAGMA foreign_keys = ON");
@@ -245,7 +260,7 @@ LSTATUS CRegistryStore::Open() {
         if (nResult == SQLITE_OK) {
             return ERROR_SUCCESS;
         }
-        Disconnect();
+        Disconnect(IsDamage(nResult));
         if (!IsDamage(nResult)) {
             return ErrorCode(nResult);
         }
@@ -258,7 +273,7 @@ LSTATUS CRegistryStore::Open() {
 
 LSTATUS CRegistryStore::Result(int nResult) {
     if (IsDamage(nResult)) {
-        Disconnect();
+        Disconnect(true);
         SetDamagedStoreAside(m_strFile, IsDamagedStore);
     }
     return ErrorCode(nResult);
@@ -393,6 +408,7 @@ bool CRegistryStore::IsDamagedStore(const std::string& strFile) {
     if (nResult == SQLITE_OK) {
         sqlite3_extended_result_codes(pDb, 1);
         sqlite3_busy_timeout(pDb, kBusyTimeout);
+        LeaveFileAlone(pDb);
         CStatementPtr statement(nullptr, sqlite3_finalize);
         nResult = Prepare(pDb, "PRAGMA quick_check", statement);
         if (nResult == SQLITE_OK) {

@@ -39,7 +39,8 @@ public:
 
 private:
     int Connect();
-    void Disconnect();
+    // A connection that found the file damaged closes without touching it.
+    void Disconnect(bool bDamaged = false);
     int PrepareStore();
     // Turns an SQLite result into the registry's error code, setting a damaged file aside
     // so that the next call starts on a fresh store.
