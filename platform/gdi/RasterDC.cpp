@@ -56,10 +56,14 @@ constexpr std::int64_t TieBias(bool bMinorGrows) {
     return bMinorGrows ? 1 : 0;
 }
 
-// Wide pens: the stroke is the set of pixel centres within this radius of the segment,
-// shortened from half the width so that the round ends come out as the reference pictures
-// draw them (those are polygons flattened from curves, a little inside the true circle).
-constexpr double WideRadiusTrim = 0.1;
+// Wide pens: the stroke is the set of pixel centres within a radius of the segment. The
+// Windows GDI flattens its round pen into a polygon, which makes the round ends a little
+// smaller than the true circle and the body of a slanted line a little wider; these two
+// radii, in pixels from half the width, reproduce the reference pictures best (every
+// stroke within a pixel of them, horizontal and vertical ones exactly). Both stay below
+// half a pixel, so a horizontal or vertical body keeps exactly the pen's width.
+constexpr double WideEndTrim = 0.1;
+constexpr double WideBodyGrowth = 0.3;
 
 } // namespace
 
@@ -191,17 +195,18 @@ void CRasterDC::ThinLineClipped(int x0, int y0, int x1, int y1) {
 // ends of neighbouring segments). Setup: the rows the stroke can reach, clipped to the
 // surface; even widths are centred half a pixel up and left, as the Windows GDI centres
 // them. Loop: per row, the stroke is convex, so its pixels form one run, found from the two
-// end discs and the band between them, and filled straight into the row.
+// end discs and the body between them, and filled straight into the row.
 void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
     if ((x0 == x1 && y0 == y1) || m_nWidth == 0 || m_nHeight == 0) {
         return;
     }
-    const double r = m_nPenWidth * 0.5 - WideRadiusTrim;
+    const double r = m_nPenWidth * 0.5 - WideEndTrim;
+    const double rBody = m_nPenWidth * 0.5 + WideBodyGrowth;
     const double offset = m_nPenWidth % 2 == 0 ? 0.5 : 0.0;
     const double ax = x0 - offset, ay = y0 - offset, bx = x1 - offset, by = y1 - offset;
-    const double top = std::max(std::min(ay, by) - r, 0.0);
-    const double bottom = std::min(std::max(ay, by) + r, double(m_nHeight - 1));
-    const double left = std::min(ax, bx) - r, right = std::max(ax, bx) + r;
+    const double top = std::max(std::min(ay, by) - rBody, 0.0);
+    const double bottom = std::min(std::max(ay, by) + rBody, double(m_nHeight - 1));
+    const double left = std::min(ax, bx) - rBody, right = std::max(ax, bx) + rBody;
     if (top > bottom || right < 0.0 || left > double(m_nWidth - 1)) {
         return;
     }
@@ -218,7 +223,7 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
                 hi = std::max(hi, cx + h);
             }
         }
-        // The band: u = x - ax with |u dy - t dx| <= r len and 0 <= u dx + t dy <= len^2.
+        // The body: u = x - ax with |u dy - t dx| <= rBody len and 0 <= u dx + t dy <= len^2.
         const double t = y - ay;
         double uLo = -HUGE_VAL, uHi = HUGE_VAL;
         const auto constrain = [&](double coef, double c, double low, double high) {
@@ -235,7 +240,7 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
             uLo = std::max(uLo, u1);
             uHi = std::min(uHi, u2);
         };
-        constrain(dy, -t * dx, -r * len, r * len);
+        constrain(dy, -t * dx, -rBody * len, rBody * len);
         constrain(dx, t * dy, 0.0, len * len);
         if (uLo <= uHi) {
             lo = std::min(lo, ax + uLo);
