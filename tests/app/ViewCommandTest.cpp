@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+// Commands from the ribbon reach the visible view and nothing else: slider moves (while
+// dragging), check boxes whose marks follow the record, the Heighway folding code.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <QtTest>
+
+#include "app/AppTestSupport.h"
+#include "app/NimbrelApp.h"
+#include "platform/ui/RibbonCheckBox.h"
+#include "platform/ui/RibbonEdit.h"
+#include "platform/ui/RibbonSlider.h"
+#include "platform/ui/ViewWindow.h"
+#include "resources/Resource.h"
+#include "views/NimbrelBaseView.h"
+
+namespace {
+
+// Counts the paints a widget receives.
+class CPaintCounter : public QObject {
+public:
+    explicit CPaintCounter(QWidget* pWidget) { pWidget->installEventFilter(this); }
+    int m_nPaints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::Paint) {
+            ++m_nPaints;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class CViewCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sliderDragChangesOnlyTheVisibleViewAndRepaints();
+    void commandsOfHiddenViewsAreNotRouted();
+    void shownViewPutsItsValuesOnTheSliders();
+    void orientationMarksFollowTheRecord_data();
+    void orientationMarksFollowTheRecord();
+    void heighwayCodeKeepsSixteenCharacters();
+
+private:
+    CMainFrame* Frame() const { return m_pApp->GetMainFrame(); }
+    void ShowFractal(int nPosition);
+    template <class Element> Element* Find(UINT nID) const {
+        auto* pElement = dynamic_cast<Element*>(Frame()->GetRibbon().FindByID(nID));
+        if (pElement == nullptr) {
+            qFatal("no ribbon element %u of the kind asked for", nID);
+        }
+        return pElement;
+    }
+
+    std::unique_ptr<CGuiTestEnvironment> m_pEnvironment;
+    std::unique_ptr<CNimbrelApp> m_pApp;
+};
+
+void CViewCommandTest::init() {
+    m_pEnvironment = std::make_unique<CGuiTestEnvironment>();
+    m_pApp = std::make_unique<CNimbrelApp>();
+    QVERIFY(m_pApp->InitInstance());
+    QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+}
+
+void CViewCommandTest::cleanup() {
+    m_pApp.reset();
+    m_pEnvironment.reset();
+}
+
+void CViewCommandTest::ShowFractal(int nPosition) {
+    Frame()->ActivateCategory(FractalCatalog()[std::size_t(nPosition)].pszTabName);
+    QVERIFY(Frame()->SwitchToFractal(nPosition));
+}
+
+void CViewCommandTest::sliderDragChangesOnlyTheVisibleViewAndRepaints() {
+    std::vector<int> levels;
+    for (int i = 0; i < kFractalCount; ++i) {
+        levels.push_back(Frame()->GetView(i)->m_nLevel);
+    }
+    CPaintCounter paints(Frame()->GetViewWindow(0)->GetCanvas());
+    QSlider* pSlider = Find<CRibbonSlider>(ID_VON_KOCH_SLIDER_RECURSION)->GetSlider();
+    auto* pEdit = Find<CRibbonEdit>(ID_VONKOCH_RECURSION);
+
+    pSlider->setSliderDown(true);
+    for (int nLevel : {3, 9, 2}) {
+        const int nPaintsBefore = paints.m_nPaints;
+        pSlider->setSliderPosition(nLevel);
+        QCOMPARE(Frame()->GetView(0)->m_nLevel, nLevel);
+        QCOMPARE(pEdit->GetEditText(), std::to_string(nLevel));
+        QTRY_VERIFY(paints.m_nPaints > nPaintsBefore);
+    }
+    pSlider->setSliderDown(false);
+
+    QCOMPARE(pEdit->GetTextAlign(), int(ES_CENTER));
+    QCOMPARE(pEdit->GetLabel(), std::string(12, '\xA0'));
+    levels[0] = 2;
+    for (int i = 0; i < kFractalCount; ++i) {
+        QCOMPARE(Frame()->GetView(i)->m_nLevel, levels[std::size_t(i)]);
+    }
+}
+
+void CViewCommandTest::commandsOfHiddenViewsAreNotRouted() {
+    ShowFractal(1);
+    const int nVonKochFrame = Frame()->GetView(0)->m_nFrame;
+    Frame()->RouteCommand(ID_VON_KOCH_FRAME_SQUARE);
+    QCOMPARE(Frame()->GetView(0)->m_nFrame, nVonKochFrame);
+    Frame()->RouteCommand(ID_MANDELBROT_FRAME_SQUARE);
+    QCOMPARE(Frame()->GetView(1)->m_nFrame, 4);
+    // The hidden tab's elements are not found: the views' helpers skip them.
+    QVERIFY(Frame()->GetRibbon().FindSlider(ID_VON_KOCH_SLIDER_RECURSION) == nullptr);
+}
+
+void CViewCommandTest::shownViewPutsItsValuesOnTheSliders() {
+    ShowFractal(1);
+    CNimbrelBaseView* pVonKoch = Frame()->GetView(0);
+    pVonKoch->m_nLevel = 7;
+    pVonKoch->m_nParam2 = 5000; // above the slider's range: the slider stops at its end
+    ShowFractal(0);
+    QCOMPARE(Find<CRibbonSlider>(ID_VON_KOCH_SLIDER_RECURSION)->GetPos(), 7);
+    QCOMPARE(Find<CRibbonSlider>(ID_VON_KOCH_SLIDER_SIMILARITY)->GetPos(), 1000);
+    QCOMPARE(Find<CRibbonEdit>(ID_VON_KOCH_SIMILARITY)->GetEditText(), std::string("5000"));
+    QCOMPARE(pVonKoch->m_nParam2, 5000);
+}
+
+void CViewCommandTest::orientationMarksFollowTheRecord_data() {
+    QTest::addColumn<UINT>("command");
+    QTest::addColumn<int>("param1");
+    QTest::newRow("Inside") << UINT(ID_VON_KOCH_CHECK_INSIDE) << -1;
+    QTest::newRow("Random") << UINT(ID_VON_KOCH_CHECK_RANDOM) << 2;
+    QTest::newRow("Outside") << UINT(ID_VON_KOCH_CHECK_OUTSIDE) << 1;
+}
+
+void CViewCommandTest::orientationMarksFollowTheRecord() {
+    QFETCH(UINT, command);
+    QFETCH(int, param1);
+    const struct {
+        UINT nID;
+        int nParam1;
+    } boxes[] = {{ID_VON_KOCH_CHECK_OUTSIDE, 1},
+                 {ID_VON_KOCH_CHECK_INSIDE, -1},
+                 {ID_VON_KOCH_CHECK_RANDOM, 2}};
+    // The stored default is Outside.
+    for (const auto& box : boxes) {
+        QCOMPARE(Find<CRibbonCheckBox>(box.nID)->IsChecked(), box.nParam1 == 1);
+    }
+    // Clicking a box that shows its mark already keeps the mark: it comes from the record.
+    for (int nClick = 0; nClick < 2; ++nClick) {
+        QTest::mouseClick(Find<CRibbonCheckBox>(command)->GetCheckBox(), Qt::LeftButton);
+        QCOMPARE(Frame()->GetView(0)->m_nParam1, param1);
+        for (const auto& box : boxes) {
+            QCOMPARE(Find<CRibbonCheckBox>(box.nID)->IsChecked(), box.nParam1 == param1);
+        }
+    }
+    // A value no box stands for leaves them all unmarked.
+    Frame()->GetView(0)->m_nParam1 = 7;
+    Frame()->UpdateRibbonCmdUI();
+    for (const auto& box : boxes) {
+        QVERIFY(!Find<CRibbonCheckBox>(box.nID)->IsChecked());
+    }
+}
+
+void CViewCommandTest::heighwayCodeKeepsSixteenCharacters() {
+    ShowFractal(9);
+    QLineEdit* pEdit = Find<CRibbonEdit>(ID_HEIGHWAY_CODE)->GetLineEdit();
+    pEdit->setFocus();
+    pEdit->clear();
+    QTest::keyClicks(pEdit, QStringLiteral("01101001100101101111"));
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    CNimbrelBaseView* pHeighway = Frame()->GetView(9);
+    QCOMPARE(pHeighway->m_strFoldCode, std::string("0110100110010110"));
+    QCOMPARE(pHeighway->m_nParam1, 16);
+    QCOMPARE(pEdit->text(), QStringLiteral("0110100110010110"));
+
+    pEdit->clear();
+    QTest::keyClicks(pEdit, QStringLiteral("101"));
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    QCOMPARE(pHeighway->m_strFoldCode, std::string("101"));
+    QCOMPARE(pHeighway->m_nParam1, 3);
+}
+
+QTEST_MAIN(CViewCommandTest)
+#include "ViewCommandTest.moc"
