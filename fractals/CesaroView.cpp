@@ -1,9 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "fractals/CesaroView.h"
 
-CCesaroView::CCesaroView() { SetDefaults(); }
+#include <algorithm>
+#include <cstdlib>
 
-CCesaroView::~CCesaroView() { SaveSettingsOnDestroy(); }
+#include "resources/Resource.h"
+
+namespace {
+
+// Sides beyond this many pixels, far past any screen or bitmap, would overflow the 32-bit
+// power-of-two search; such a square, like one with no inside (a window only a few pixels
+// across), has no room for a curve.
+constexpr int kMaxCoordinate = 1 << 24;
+
+bool HasRoomForCurve(const CRect& rc) {
+    for (int c : {rc.left, rc.top, rc.right, rc.bottom}) {
+        if (c < -kMaxCoordinate || c > kMaxCoordinate) {
+            return false;
+        }
+    }
+    return !rc.IsRectEmpty();
+}
+
+} // namespace
+
+CCesaroView::CCesaroView() {
+    SetDefaults();
+    OnCommand(ID_CESARO_SLIDER_RECURSION, [this] {
+        m_nLevel = ReadRibbonSlider(ID_CESARO_SLIDER_RECURSION, ID_CESARO_RECURSION);
+        Invalidate();
+    });
+    MapSharedCommands({ID_CESARO_CLIPBOARD});
+}
+
+CCesaroView::~CCesaroView() {
+    SaveSettingsOnDestroy();
+}
 
 void CCesaroView::SetDefaults() {
     ResetParameters();
@@ -13,7 +45,68 @@ void CCesaroView::SetDefaults() {
     m_Background.m_nFading = 6;
 }
 
-// TODO: the curve itself; until then only the background is drawn.
-void CCesaroView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* /*prcDraw*/) {
+void CCesaroView::OnShowWindow(bool bShow) {
+    if (bShow) {
+        SetRibbonSlider(ID_CESARO_SLIDER_RECURSION, ID_CESARO_RECURSION, m_nLevel,
+                        kStandardRibbonLabel);
+    }
+}
+
+// The motif of one square in a pen as wide as its level: the diagonals of the inner square,
+// then the ticks inward from the middles of the bottom, right, top and left sides. Then
+// the four corner quarters and the centre square, one level and one pixel thinner.
+void CCesaroView::DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel) {
+    nLevel = std::clamp(nLevel, 0, kMaxLevel);
+    const int qx = (x2 - x1) / 4;
+    const int qy = (y2 - y1) / 4;
+    {
+        CSelectPen pen(pDC, CPen{nLevel, m_crCurve});
+        const CPoint segments[6][2] = {
+            {{x1 + qx, y2 - qy}, {x2 - qx, y1 + qy}},
+            {{x1 + qx, y1 + qy}, {x2 - qx, y2 - qy}},
+            {{x1 + 2 * qx, y2}, {x1 + 2 * qx, y2 - qy}},
+            {{x2, y1 + 2 * qy}, {x2 - qx, y1 + 2 * qy}},
+            {{x1 + 2 * qx, y1}, {x1 + 2 * qx, y1 + qy}},
+            {{x1, y1 + 2 * qy}, {x1 + qx, y1 + 2 * qy}},
+        };
+        for (const auto& segment : segments) {
+            pDC->MoveTo(segment[0]);
+            pDC->LineTo(segment[1]);
+        }
+    }
+    if (nLevel - 1 <= 0 || (std::abs(x1 - x2) < 5 && std::abs(y1 - y2) < 5)) {
+        return;
+    }
+    // 2qx is twice the truncated quarter, so the top quarters meet at x1 + 2qx and the
+    // bottom ones at x2 - 2qx.
+    DrawStep(pDC, x1, y1, x1 + 2 * qx, y1 + 2 * qy, nLevel - 1);
+    DrawStep(pDC, x1 + 2 * qx, y1, x2, y1 + 2 * qy, nLevel - 1);
+    DrawStep(pDC, x1, y2 - 2 * qy, x2 - 2 * qx, y2, nLevel - 1);
+    DrawStep(pDC, x2 - 2 * qx, y2 - 2 * qy, x2, y2, nLevel - 1);
+    DrawStep(pDC, x1 + qx, y1 + qy, x2 - qx, y2 - qy, nLevel - 1);
+}
+
+void CCesaroView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
+    const int L = prcDraw->left, T = prcDraw->top, R = prcDraw->right, B = prcDraw->bottom;
     m_Background.Fill(*prcBackground, pDC);
+    if (!HasRoomForCurve(*prcDraw)) {
+        return;
+    }
+    // Inset to the largest power of two below the width (half of it when it is one), the
+    // same on all four sides.
+    const int W = R - L;
+    int a = 2;
+    while (a < W) {
+        a *= 2;
+    }
+    const int d = (W - a / 2) / 2;
+    {
+        CSelectPen pen(pDC, CPen{1, m_crCurve});
+        pDC->MoveTo(L + d, T + d);
+        pDC->LineTo(L + d, B - d);
+        pDC->LineTo(R - d, B - d);
+        pDC->LineTo(R - d, T + d);
+        pDC->LineTo(L + d, T + d);
+    }
+    DrawStep(pDC, L + d, T + d, R - d, B - d, m_nLevel);
 }

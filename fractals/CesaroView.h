@@ -7,10 +7,17 @@
 
 class CCesaroView : public CNimbrelBaseView {
 public:
+    // The level is also the pen width of the outermost motif. A stored level above the
+    // ribbon's 10 draws as 10, so no paint makes a pen wider than 10 pixels or recurses
+    // deeper than 10; a stored level below 0 draws as 0 (one motif, one-pixel lines).
+    static constexpr int kMaxLevel = 10;
+
     CCesaroView();
     ~CCesaroView() override;
 
     const char* GetSettingsName() const override { return "CesaroView"; }
     void SetDefaults() override;
+    virtual void DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
+    void OnShowWindow(bool bShow) override;
 };
