@@ -56,6 +56,7 @@ LSTATUS ErrorCode(int nResult) {
     case SQLITE_NOTADB:
         return ERROR_BADDB;
     case SQLITE_CONSTRAINT:
+        // The one rule a write can break: its value's key is no longer there.
         return ERROR_KEY_DELETED;
     default:
         return ERROR_REGISTRY_IO_FAILED;

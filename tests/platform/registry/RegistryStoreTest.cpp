@@ -124,7 +124,7 @@ TEST_F(RegistryStoreTest, FileHoldsTheTablesAndTheValuesBytesExactly) {
 
 TEST_F(RegistryStoreTest, ProgramsWritingAtOnceKeepEachOthersValues) {
     constexpr int kChildren = 4;
-    constexpr int kValuesEach = 200;
+    constexpr int kValuesEach = 100;
     ASSERT_EQ(SetValue(kParameters, "Start", REG_DWORD, std::string(4, '\0')), ERROR_SUCCESS);
     // The children wait on the pipe and all start writing when the parent closes it.
     int fds[2];
