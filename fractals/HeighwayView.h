@@ -3,14 +3,32 @@
 // directions of a folding code, unfolded to right angles, drawn with cut corners.
 #pragma once
 
+#include <array>
+
 #include "views/NimbrelBaseView.h"
 
 class CHeighwayView : public CNimbrelBaseView {
 public:
+    // The ribbon takes at most 16 folds; a longer typed code is cut to them. The drawing
+    // also reads at most this many, whatever the record holds.
+    static constexpr int kMaxFolds = 16;
+    // 2^16 - 1 turns for 16 folds.
+    static constexpr int kMaxTurns = (1 << kMaxFolds) - 1;
+
     CHeighwayView();
     ~CHeighwayView() override;
 
     const char* GetSettingsName() const override { return "HeighwayView"; }
     void SetDefaults() override;
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
+    void OnShowWindow(bool bShow) override;
+
+private:
+    void OnFoldCode();
+    // Unfolds the code into m_aTurns (+1 left, -1 right); returns the number of turns.
+    int BuildTurns();
+
+    // Rebuilt on every paint; sized once for the largest code so that a paint allocates
+    // nothing.
+    std::array<signed char, kMaxTurns> m_aTurns{};
 };
