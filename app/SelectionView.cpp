@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#include "app/SelectionView.h"
+
+#include <new>
+
+#include <QContextMenuEvent>
+#include <QPainter>
+
+#include "fractals/FractalCatalog.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/Text.h"
+#include "platform/ui/Thumbnails.h"
+#include "platform/ui/core/MessageBox.h"
+#include "resources/Resource.h"
+#include "settings/RegistryFunctions.h"
+
+// The pane's client area: the list, 1 pixel in from every side, inside a one-pixel frame
+// in the shadow colour.
+class CSelectionView::CClientArea : public QWidget {
+public:
+    explicit CClientArea(QWidget* pParent)
+        : QWidget(pParent) {}
+
+    void SetList(QWidget* pList) {
+        m_pList = pList;
+        setFocusProxy(pList);
+        AdjustLayout();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* /*pEvent*/) override { AdjustLayout(); }
+
+    void paintEvent(QPaintEvent* /*pEvent*/) override {
+        if (m_pList == nullptr) {
+            return;
+        }
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Dark));
+        const QRect rcFrame = m_pList->geometry().adjusted(-1, -1, 1, 1);
+        painter.drawRect(rcFrame.adjusted(0, 0, -1, -1));
+    }
+
+private:
+    void AdjustLayout() {
+        if (m_pList != nullptr) {
+            m_pList->setGeometry(1, 1, qMax(width() - 2, 0), qMax(height() - 2, 0));
+        }
+    }
+
+    QWidget* m_pList = nullptr;
+};
+
+CSelectionView::CSelectionView(CSelectionTarget* pTarget, QWidget* pParent)
+    : CDockablePane(ID_SELECTION_PANE, QStringLiteral("Selection View"),
+                    QStringLiteral("SelectionView"), pParent)
+    , m_pTarget(pTarget)
+    , m_pClientArea(new CClientArea(this)) {
+    // The pane stays: no close button (the frame refuses a close all the same).
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::AllDockWidgetAreas);
+    setWidget(m_pClientArea);
+
+    const bool bSmall = ReadSmallStyle();
+    LoadThumbnails(m_imlSmall, true);
+    LoadThumbnails(m_imlLarge, false);
+
+    m_wndList = new (std::nothrow) CListCtrl(IDC_SELECTION_LIST, m_pClientArea);
+    if (m_wndList == nullptr) {
+        AfxMessageBox(
+            "Internal Error: Unable to Create Selection View !!! Please Contact Korvat ...");
+        return;
+    }
+    m_pClientArea->SetList(m_wndList);
+    setFocusProxy(m_wndList);
+    connect(m_wndList, &CListCtrl::Click, this, &CSelectionView::OnClickList);
+    SetImageListStyle(bSmall);
+}
+
+bool CSelectionView::ReadSmallStyle() {
+    DWORD dwStyle = 0;
+    if (ReadRegistryDword(kParameterKey, "ImgListStyle", dwStyle) != 0) {
+        return true;
+    }
+    return (dwStyle & 0xFF) != 0;
+}
+
+void CSelectionView::LoadThumbnails(CImageList& imageList, bool bSmall) {
+    const int cx = bSmall ? kSmallWidth : kLargeWidth;
+    const int cy = bSmall ? kSmallHeight : kLargeHeight;
+    imageList.Create(cx, cy);
+    for (int nPosition = 0; nPosition < kFractalCount; ++nPosition) {
+        // A view made only for its picture: it never has its initial update, so it neither
+        // loads nor saves settings, and it is gone once drawn.
+        if (auto pView = CreateFractalView(nPosition)) {
+            imageList.AddMasked(DrawThumbnail(*pView, cx, cy), kMaskColour);
+        }
+    }
+}
+
+void CSelectionView::SetImageListStyle(bool bSmall) {
+    if (m_wndList == nullptr) {
+        return;
+    }
+    const CImageList* pImageList = bSmall ? &m_imlSmall : &m_imlLarge;
+    m_wndList->DeleteAllItems();
+    m_wndList->SetImageList(pImageList);
+    if (m_wndList->GetImageList() != pImageList ||
+        m_wndList->iconSize() != pImageList->GetImageSize()) {
+        AfxMessageBox("Internal Error: Unable to Change Image List for Selection Control !!!");
+    }
+    for (const CFractalInfo& info : FractalCatalog()) {
+        m_wndList->InsertItem(info.nPosition, FromAnsi(info.pszTabName), info.nPosition);
+    }
+    m_wndList->clearSelection();
+    m_wndList->setCurrentItem(nullptr);
+}
+
+void CSelectionView::OnClickList() {
+    if (m_pTarget == nullptr || m_wndList == nullptr) {
+        return;
+    }
+    const int nPosition = m_wndList->GetFirstSelectedItem();
+    if (nPosition < 0 || nPosition >= kFractalCount) {
+        return;
+    }
+    m_pTarget->ActivateCategory(FractalCatalog()[std::size_t(nPosition)].pszTabName);
+    m_pTarget->SwitchToFractal(nPosition);
+}
+
+bool CSelectionView::OnShowControlBarMenu() {
+    return true;
+}
+
+void CSelectionView::contextMenuEvent(QContextMenuEvent* pEvent) {
+    // Accepted here, the request never reaches the main window's own pane menu.
+    if (OnShowControlBarMenu()) {
+        pEvent->accept();
+    }
+}
