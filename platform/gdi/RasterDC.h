@@ -4,6 +4,8 @@
 // the buffer whatever the coordinates.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -54,10 +56,23 @@ private:
         int nDirection;
     };
 
+    // The lines of a deep curve reach at most this far each way: their pixels come from a
+    // table, one entry per (dx, dy), as offsets in the buffer from the start pixel.
+    static constexpr int ShortReach = 3;
+    static constexpr int ShortSide = 2 * ShortReach + 1;
+    struct CShortLine {
+        // Lines of fewer pixels repeat the start pixel's offset 0: writing the same pixel
+        // twice costs less than a branch on the count.
+        std::ptrdiff_t offsets[ShortReach];
+        bool bEmpty; // zero length: nothing drawn
+    };
+
+    void BuildShortLines();
     void DrawLine(int x0, int y0, int x1, int y1);
     void ThinLineClipped(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
     void FillPolygon(const CPoint* pPoints, int nCount);
+    bool FillSmallPolygon(const CPoint* pPoints, int nCount);
     void FillSpans(int y);
     void FillRectPixels(std::int64_t left, std::int64_t top, std::int64_t right,
                         std::int64_t bottom, std::uint32_t pixel);
@@ -75,6 +90,7 @@ private:
     int m_nPenWidth = 1; // 0 and 1 both draw one-pixel lines
     int m_nPolyFillMode = ALTERNATE;
     CPoint m_ptCurrent;
+    std::array<CShortLine, ShortSide * ShortSide> m_shortLines; // depends on the stride
     // Scratch space of the polygon fill, kept between calls so that a fill allocates only
     // when a polygon has more edges than any before it.
     std::vector<CPolygonEdge> m_edges;

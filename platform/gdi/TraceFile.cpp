@@ -50,6 +50,14 @@ std::vector<std::string_view> SplitWords(std::string_view line) {
     return words;
 }
 
+// Appending instead of "'" + word + "'" keeps GCC 12's -Wrestrict false alarm away.
+std::string Quoted(std::string_view word) {
+    std::string text(1, '\'');
+    text += word;
+    text += '\'';
+    return text;
+}
+
 // Reads one decimal number within [low, high]; an error text when it is not one.
 std::optional<long long> ParseNumber(std::string_view word, long long low, long long high,
                                      std::string* pError) {
@@ -58,12 +66,12 @@ std::optional<long long> ParseNumber(std::string_view word, long long low, long 
     const auto [ptr, ec] = std::from_chars(word.data(), pEnd, value);
     if (ec == std::errc::result_out_of_range ||
         (ec == std::errc() && ptr == pEnd && (value < low || value > high))) {
-        *pError = "'" + std::string(word) + "' is out of range (" + std::to_string(low) + " to " +
+        *pError = Quoted(word) + " is out of range (" + std::to_string(low) + " to " +
                   std::to_string(high) + ")";
         return std::nullopt;
     }
     if (ec != std::errc() || ptr != pEnd) {
-        *pError = "'" + std::string(word) + "' is not a number";
+        *pError = Quoted(word) + " is not a number";
         return std::nullopt;
     }
     return value;
@@ -120,7 +128,7 @@ CTraceReadResult CTraceParser::Parse(std::string_view text) {
 
 bool CTraceParser::ParseSize(const std::vector<std::string_view>& words) {
     if (words[0] != "size") {
-        return Fail("expected 'size W H BACKGROUND' first, found '" + std::string(words[0]) + "'");
+        return Fail("expected 'size W H BACKGROUND' first, found " + Quoted(words[0]));
     }
     if (words.size() != 4) {
         return Fail("'size' takes 3 numbers, found " + std::to_string(words.size() - 1));
@@ -162,7 +170,7 @@ bool CTraceParser::ParseCall(const std::vector<std::string_view>& words) {
             return true;
         }
     }
-    return Fail("unknown call '" + std::string(name) + "'");
+    return Fail("unknown call " + Quoted(name));
 }
 
 bool CTraceParser::ParseNumbers(const std::vector<std::string_view>& words,
@@ -170,11 +178,11 @@ bool CTraceParser::ParseNumbers(const std::vector<std::string_view>& words,
     const int nFound = int(words.size()) - 1;
     const std::string strName = syntax.pszName;
     if (syntax.nNumbers < 0 && nFound % 2 != 0) {
-        return Fail("'" + strName + "' takes x y pairs, found " + std::to_string(nFound) +
+        return Fail(Quoted(strName) + " takes x y pairs, found " + std::to_string(nFound) +
                     " numbers");
     }
     if (syntax.nNumbers >= 0 && nFound != syntax.nNumbers) {
-        return Fail("'" + strName + "' takes " + std::to_string(syntax.nNumbers) +
+        return Fail(Quoted(strName) + " takes " + std::to_string(syntax.nNumbers) +
                     " numbers, found " + std::to_string(nFound));
     }
     std::vector<int> values;

@@ -243,6 +243,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, HugeFigureTest, testing::ValuesIn(HugeFigureCase
                              return std::string(info.param.pszName);
                          });
 
+TEST(RasterDCTest, ShortAndLongLinesFollowTheSameRule) {
+    // Lines of up to three pixels each way come from a table, longer ones from the walk.
+    for (int dy = -6; dy <= 6; ++dy) {
+        for (int dx = -6; dx <= 6; ++dx) {
+            CGuardedSurface surface;
+            surface.DC().SelectObject(CPen{1, Blue});
+            surface.DC().MoveTo(20, 15);
+            surface.DC().LineTo(20 + dx, 15 + dy);
+            EXPECT_EQ(surface.Painted(), ExpectedLinePixels(20, 15, 20 + dx, 15 + dy))
+                << "to (" << 20 + dx << ", " << 15 + dy << ")";
+        }
+    }
+}
+
 TEST(RasterDCTest, SelectReturnsThePreviousObject) {
     CRasterDC dc(4, 4);
     EXPECT_EQ(dc.SelectObject(CPen{3, Blue}), CDC::DefaultPen);
@@ -332,19 +346,51 @@ TEST(RasterDCTest, EmptyOrInvalidSurfaceDrawsNothing) {
     EXPECT_EQ(none.Width(), 0);
 }
 
-TEST(RasterDCTest, WindingModeFillsOverlapsTheAlternateModeLeavesOut) {
-    // A star drawn in one stroke: its centre pentagon is crossed twice.
-    const CPoint star[] = {{20, 2}, {31, 27}, {4, 11}, {36, 11}, {9, 27}};
-    CRasterDC alternate(40, 30), winding(40, 30);
+// A star drawn in one stroke: its centre pentagon is crossed twice. Scaled up, it takes
+// the general fill instead of the one for small polygons.
+class PolygonFillModeTest : public testing::TestWithParam<int> {};
+
+TEST_P(PolygonFillModeTest, WindingFillsOverlapsAlternateLeavesThemOut) {
+    const int k = GetParam();
+    const CPoint star[] = {
+        {20 * k, 2 * k}, {31 * k, 27 * k}, {4 * k, 11 * k}, {36 * k, 11 * k}, {9 * k, 27 * k}};
+    CRasterDC alternate(40 * k, 30 * k), winding(40 * k, 30 * k);
     winding.SetPolyFillMode(WINDING);
     for (CRasterDC* pDC : {&alternate, &winding}) {
         pDC->SelectObject(CBrush{Blue});
         pDC->Polygon(star, 5);
     }
-    EXPECT_EQ(alternate.GetPixel(20, 15), White);
-    EXPECT_EQ(winding.GetPixel(20, 15), Blue);
-    EXPECT_EQ(alternate.GetPixel(20, 6), Blue);
-    EXPECT_EQ(winding.GetPixel(20, 6), Blue);
+    EXPECT_EQ(alternate.GetPixel(20 * k, 15 * k), White);
+    EXPECT_EQ(winding.GetPixel(20 * k, 15 * k), Blue);
+    EXPECT_EQ(alternate.GetPixel(20 * k, 6 * k), Blue);
+    EXPECT_EQ(winding.GetPixel(20 * k, 6 * k), Blue);
+    EXPECT_EQ(alternate.GetPixel(20 * k, 28 * k), White);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, PolygonFillModeTest, testing::Values(1, 5));
+
+TEST(RasterDCTest, SmallAndGeneralFillsAgree) {
+    // The same 16-point cell on the surface (the small-polygon fill) and reaching past its
+    // left edge (the general fill): the visible columns must match.
+    const CPoint cell[] = {{3, 0}, {5, 0}, {6, 1}, {7, 1}, {9, 3}, {9, 5}, {8, 6}, {8, 7},
+                           {6, 9}, {4, 9}, {3, 8}, {2, 8}, {0, 6}, {0, 4}, {1, 3}, {1, 2}};
+    CPoint shifted[16], clipped[16];
+    for (int i = 0; i < 16; ++i) {
+        shifted[i] = {cell[i].x + 10, cell[i].y + 10};
+        clipped[i] = {cell[i].x - 2, cell[i].y + 10};
+    }
+    CRasterDC whole(30, 30), cut(30, 30);
+    for (CRasterDC* pDC : {&whole, &cut}) {
+        pDC->SelectObject(CPen{1, White});
+        pDC->SelectObject(CBrush{Blue});
+    }
+    whole.Polygon(shifted, 16);
+    cut.Polygon(clipped, 16);
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_EQ(cut.GetPixel(x, y), whole.GetPixel(x + 12, y)) << x << ", " << y;
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs the raster benchmark of BUILD_DIR (JSON into BUILD_DIR/bench/raster-bench.json) and
+# prints, per stream, the raster surface's and QPainter's rates and their ratio.
+# Usage: scripts/run-bench.sh BUILD_DIR
+set -euo pipefail
+
+if [ $# -ne 1 ]; then
+    echo "usage: $0 BUILD_DIR" >&2
+    exit 2
+fi
+build_dir=$1
+bench="$build_dir/bench/RasterBench"
+if [ ! -x "$bench" ]; then
+    echo "error: $bench not found; build the RasterBench target first" >&2
+    exit 1
+fi
+json="$build_dir/bench/raster-bench.json"
+
+# QPainter needs no window for an image, but Qt still wants a platform when it loads one.
+QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
+    "$bench" --benchmark_out="$json" --benchmark_out_format=json \
+    --benchmark_min_time=0.5 --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+
+# Benchmark names are STREAM/PAINTER; the median of the repetitions is compared. The JSON
+# writer puts each field on its own line, which is all this needs.
+awk '
+    /"name":/ {
+        name = $0
+        sub(/.*"name": *"/, "", name)
+        sub(/".*/, "", name)
+    }
+    /"aggregate_name":/ { aggregate = $0; sub(/.*"aggregate_name": *"/, "", aggregate); sub(/".*/, "", aggregate) }
+    /"items_per_second":/ {
+        rate = $0
+        sub(/.*"items_per_second": */, "", rate)
+        sub(/,.*/, "", rate)
+        if (aggregate == "median") {
+            sub(/_median$/, "", name)
+            split(name, part, "/")
+            if (!(part[1] in seen)) {
+                seen[part[1]] = 1
+                order[++count] = part[1]
+            }
+            rates[part[1], part[2]] = rate + 0
+        }
+        aggregate = ""
+    }
+    END {
+        print ""
+        for (i = 1; i <= count; ++i) {
+            stream = order[i]
+            raster = rates[stream, "raster"] / 1e6
+            qpainter = rates[stream, "qpainter"] / 1e6
+            ratio = qpainter > 0 ? raster / qpainter : 0
+            printf "%s: raster %.1f M/s, QPainter %.2f M/s, ratio %.1f\n", stream, raster,
+                qpainter, ratio
+        }
+    }
+' "$json"
