@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QScreen>
 #include <QStyle>
 
@@ -27,6 +26,7 @@
 #include "resources/RibbonLayout.h"
 #include "resources/StringTable.h"
 #include "settings/FrameworkProfile.h"
+#include "settings/RegistryFunctions.h"
 
 namespace {
 
@@ -62,8 +62,7 @@ bool IsFractalTabName(const std::string& strName) {
 CMainFrame::CMainFrame(CNimbrelApp* pApp)
     : m_pApp(pApp)
     , m_wndRibbonBar(RibbonLayout())
-    , m_wndSelectionView(ID_SELECTION_PANE, QStringLiteral("Selection View"),
-                         QStringLiteral("SelectionView")) {
+    , m_wndSelectionView(this) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("MainFrame"));
     AfxSetMainFrame(this);
@@ -72,6 +71,8 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     }
     OnCommand(ID_EXIT_APP, [this] { close(); });
     OnCommand(ID_STATUS_LINK, [this] { OnStatusLink(); });
+    OnCommand(ID_IMG_SMALL, [this] { OnImageListStyle(true); });
+    OnCommand(ID_IMG_LARGE, [this] { OnImageListStyle(false); });
 }
 
 CMainFrame::~CMainFrame() {
@@ -139,14 +140,18 @@ bool CMainFrame::CreatePanes() {
     return true;
 }
 
-// The selection pane's place in the frame: caption "Selection View", identifier
-// ID_SELECTION_PANE, docked left, never closed. Until the thumbnail list exists it holds an
-// empty page; the real pane replaces the member's type and this body.
+// The selection pane made its list and thumbnails when it was constructed; the frame only
+// keeps it from closing.
 bool CMainFrame::CreateSelectionPane() {
-    m_wndSelectionView.setWidget(new QListWidget(&m_wndSelectionView));
     m_wndSelectionView.SetCloseQuery(
         [this](CDockablePane* pPane) { return OnCloseDockingPane(pPane); });
     return true;
+}
+
+void CMainFrame::OnImageListStyle(bool bSmall) {
+    WriteRegistryDword(kParameterKey, "ImgListStyle", REG_DWORD, bSmall ? 1 : 0);
+    m_wndSelectionView.SetImageListStyle(bSmall);
+    m_wndSelectionView.update();
 }
 
 void CMainFrame::SetPaneIcons() {

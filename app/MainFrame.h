@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 #include "app/OutputWnd.h"
+#include "app/SelectionView.h"
 #include "fractals/FractalCatalog.h"
 #include "platform/ui/DockablePane.h"
 #include "platform/ui/RibbonBar.h"
@@ -34,7 +35,10 @@ class CSquareView;
 class CViewWindow;
 class CVonKochView;
 
-class CMainFrame : public QMainWindow, public CMainFrameLink, public CCmdTarget {
+class CMainFrame : public QMainWindow,
+                   public CMainFrameLink,
+                   public CCmdTarget,
+                   public CSelectionTarget {
     Q_OBJECT
 
 public:
@@ -54,9 +58,9 @@ public:
     // Hides the active view and shows pNewView in its place; FALSE when either is missing.
     BOOL SwitchView(CViewWindow* pNewView);
     // Switches to the view of a position (0 to 9) and logs its switch line.
-    BOOL SwitchToFractal(int nPosition);
+    BOOL SwitchToFractal(int nPosition) override;
     // Shows only the fractal tab of this name, and makes it active; other names hide all ten.
-    void ActivateCategory(const std::string& strName);
+    void ActivateCategory(const std::string& strName) override;
     // The one entry point of the output log.
     void AddMessage(const std::string& strMessage);
 
@@ -64,7 +68,7 @@ public:
     CRibbonBar& GetRibbon() { return m_wndRibbonBar; }
     CRibbonStatusBar& GetStatusBar() { return m_wndStatusBar; }
     COutputWnd& GetOutputWnd() { return m_wndOutput; }
-    CDockablePane& GetSelectionPane() { return m_wndSelectionView; }
+    CSelectionView& GetSelectionPane() { return m_wndSelectionView; }
     // Null outside 0 to 9 or when that view could not be made.
     CViewWindow* GetViewWindow(int nPosition) const;
     CNimbrelBaseView* GetView(int nPosition) const;
@@ -98,6 +102,8 @@ private:
     void BindViewMembers();
     void DestroyViews();
     void OnStatusLink();
+    // "Small Icons" and "Large Icons": store the choice, refill the selection pane.
+    void OnImageListStyle(bool bSmall);
 
     CNimbrelApp* m_pApp;
     CRibbonBar m_wndRibbonBar;
@@ -112,8 +118,7 @@ private:
     CSquareView* m_pSquareView = nullptr;
     CHeighwayView* m_pHeighwayView = nullptr;
     CRibbonStatusBar m_wndStatusBar;
-    // A placeholder pane until the thumbnail list exists (see CreateSelectionPane).
-    CDockablePane m_wndSelectionView;
+    CSelectionView m_wndSelectionView;
     COutputWnd m_wndOutput;
 
     // The windows of the ten views by position; null where a view could not be made.

@@ -8,6 +8,7 @@
 
 #include "app/NimbrelApp.h"
 #include "platform/ui/QtMessageBox.h"
+#include "platform/ui/TerminationSignals.h"
 
 namespace {
 
@@ -33,9 +34,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setOrganizationName(QStringLiteral("Korvat"));
     InstallQtMessageBoxHandler();
+    // Before anything opens the store: from here on a termination signal closes the main
+    // window like its close button, and never cuts a settings write short.
+    CTerminationSignals termination;
     CNimbrelApp app;
     if (!app.InitInstance()) {
         return app.ExitInstance(1);
     }
+    termination.CloseOnTermination(app.GetMainFrame());
     return app.ExitInstance(QApplication::exec());
 }

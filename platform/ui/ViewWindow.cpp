@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "platform/gdi/RasterDC.h"
+#include "platform/ui/Clipboard.h"
 #include "views/NimbrelBaseView.h"
 
 namespace {
@@ -103,8 +104,8 @@ void CViewWindow::SetScrollSizes(int cx, int cy) {
 }
 
 void CViewWindow::CopyToClipboard() {
-    // TODO: put what the window shows (RenderImage of the viewport's size, or a grab of the
-    // viewport) on the clipboard as an image; until then the command copies nothing.
+    // What the window shows at this moment: the visible part of the picture.
+    CopyImageToClipboard(viewport()->grab().toImage());
 }
 
 void CViewWindow::resizeEvent(QResizeEvent* pEvent) {

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "app/AppTestSupport.h"
+#include "app/NimbrelApp.h"
 #include "app/SelectionView.h"
 #include "fractals/FractalCatalog.h"
 #include "platform/gdi/RasterDC.h"
@@ -81,6 +82,8 @@ private slots:
     void thumbnailViewsLeaveTheStoreAlone();
     void paneCannotBeClosed();
     void captionRightClickShowsNoMenu();
+    void frameClickShowsTheCurveAndLogsEachTime();
+    void iconCommandsStoreTheSizeAndRefill();
 
 private:
     // Makes the pane after the store holds what the test wrote, docked and shown.
@@ -90,7 +93,12 @@ private:
     // A point of the list's viewport where no item is.
     QPoint EmptyPoint() const;
 
+    // The frame of a real start-up, for the tests of the pane in its place.
+    CMainFrame* StartFrame();
+    std::string LastLogMessage() const;
+
     std::unique_ptr<CGuiTestEnvironment> m_pEnvironment;
+    std::unique_ptr<CNimbrelApp> m_pApp;
     std::unique_ptr<QMainWindow> m_pWindow;
     CSelectionView* m_pPane = nullptr;
     CRecordingTarget m_target;
@@ -103,6 +111,7 @@ void CSelectionViewTest::init() {
 }
 
 void CSelectionViewTest::cleanup() {
+    m_pApp.reset();
     m_pWindow.reset();
     m_pPane = nullptr;
     QCOMPARE(m_pEnvironment->messages.m_texts, std::vector<std::string>{});
@@ -313,6 +322,74 @@ void CSelectionViewTest::captionRightClickShowsNoMenu() {
     QVERIFY(event.isAccepted());
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
     QVERIFY(!bMenuShown);
+}
+
+CMainFrame* CSelectionViewTest::StartFrame() {
+    m_pApp = std::make_unique<CNimbrelApp>();
+    if (!m_pApp->InitInstance()) {
+        return nullptr;
+    }
+    CMainFrame* pFrame = m_pApp->GetMainFrame();
+    pFrame->resize(1100, 800);
+    m_pPane = &pFrame->GetSelectionPane();
+    return QTest::qWaitForWindowExposed(pFrame) ? pFrame : nullptr;
+}
+
+std::string CSelectionViewTest::LastLogMessage() const {
+    const COutputWnd& output = m_pApp->GetMainFrame()->GetOutputWnd();
+    const std::string strLine = output.GetLine(output.GetLineCount() - 1);
+    // Past the time stamp "dd/Mon/yyyy hh:mm:ss: ".
+    const std::size_t nStart = strLine.find(": ");
+    return nStart == std::string::npos ? strLine : strLine.substr(nStart + 2);
+}
+
+void CSelectionViewTest::frameClickShowsTheCurveAndLogsEachTime() {
+    CMainFrame* pFrame = StartFrame();
+    QVERIFY(pFrame != nullptr);
+    // At start-up the Von Koch view is shown while no item is selected.
+    QCOMPARE(List()->GetFirstSelectedItem(), -1);
+    const int nLines = pFrame->GetOutputWnd().GetLineCount();
+
+    ClickRow(3);
+    QCOMPARE(pFrame->GetActiveView(), pFrame->GetView(3));
+    CRibbonBar& ribbon = pFrame->GetRibbon();
+    QCOMPARE(ribbon.GetCategoryName(ribbon.GetActiveCategory()), std::string("Cesaro Curve"));
+    QCOMPARE(LastLogMessage(), std::string("Switch to View of Cesaro Curve."));
+
+    const QPoint empty = EmptyPoint();
+    QVERIFY(empty.x() >= 0);
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, empty);
+    QCOMPARE(pFrame->GetOutputWnd().GetLineCount(), nLines + 2);
+    QCOMPARE(LastLogMessage(), std::string("Switch to View of Cesaro Curve."));
+    QCOMPARE(pFrame->GetActiveView(), pFrame->GetView(3));
+}
+
+void CSelectionViewTest::iconCommandsStoreTheSizeAndRefill() {
+    CMainFrame* pFrame = StartFrame();
+    QVERIFY(pFrame != nullptr);
+    QCOMPARE(List()->iconSize(), QSize(48, 45));
+    const struct {
+        UINT nCommand;
+        DWORD dwStored;
+        QSize size;
+    } kSteps[] = {{ID_IMG_LARGE, 0, QSize(150, 140)},
+                  {ID_IMG_SMALL, 1, QSize(48, 45)},
+                  {ID_IMG_LARGE, 0, QSize(150, 140)}};
+    for (const auto& step : kSteps) {
+        ClickRow(2);
+        pFrame->RouteCommand(step.nCommand);
+        DWORD dwStyle = 7;
+        QCOMPARE(ReadRegistryDword(kParameterKey, "ImgListStyle", dwStyle), 0L);
+        QCOMPARE(dwStyle, step.dwStored);
+        QCOMPARE(List()->iconSize(), step.size);
+        QCOMPARE(List()->count(), kFractalCount);
+        QCOMPARE(List()->GetFirstSelectedItem(), -1);
+    }
+    // The next run starts with the size chosen last.
+    m_pApp.reset();
+    pFrame = StartFrame();
+    QVERIFY(pFrame != nullptr);
+    QCOMPARE(List()->iconSize(), QSize(150, 140));
 }
 
 QTEST_MAIN(CSelectionViewTest)
