@@ -5,24 +5,7 @@
 #include <cstdlib>
 
 #include "resources/Resource.h"
-
-namespace {
-
-// Sides beyond this many pixels, far past any screen or bitmap, would overflow the 32-bit
-// power-of-two search; such a square, like one with no inside (a window only a few pixels
-// across), has no room for a curve.
-constexpr int kMaxCoordinate = 1 << 24;
-
-bool HasRoomForCurve(const CRect& rc) {
-    for (int c : {rc.left, rc.top, rc.right, rc.bottom}) {
-        if (c < -kMaxCoordinate || c > kMaxCoordinate) {
-            return false;
-        }
-    }
-    return !rc.IsRectEmpty();
-}
-
-} // namespace
+#include "views/CurveSquare.h"
 
 CCesaroView::CCesaroView() {
     SetDefaults();
@@ -87,26 +70,20 @@ void CCesaroView::DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel)
 }
 
 void CCesaroView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
-    const int L = prcDraw->left, T = prcDraw->top, R = prcDraw->right, B = prcDraw->bottom;
     m_Background.Fill(*prcBackground, pDC);
     if (!HasRoomForCurve(*prcDraw)) {
         return;
     }
     // Inset to the largest power of two below the width (half of it when it is one), the
     // same on all four sides.
-    const int W = R - L;
-    int a = 2;
-    while (a < W) {
-        a *= 2;
-    }
-    const int d = (W - a / 2) / 2;
+    const CRect rc = PowerOfTwoSquare(*prcDraw);
     {
         CSelectPen pen(pDC, CPen{1, m_crCurve});
-        pDC->MoveTo(L + d, T + d);
-        pDC->LineTo(L + d, B - d);
-        pDC->LineTo(R - d, B - d);
-        pDC->LineTo(R - d, T + d);
-        pDC->LineTo(L + d, T + d);
+        pDC->MoveTo(rc.left, rc.top);
+        pDC->LineTo(rc.left, rc.bottom);
+        pDC->LineTo(rc.right, rc.bottom);
+        pDC->LineTo(rc.right, rc.top);
+        pDC->LineTo(rc.left, rc.top);
     }
-    DrawStep(pDC, L + d, T + d, R - d, B - d, m_nLevel);
+    DrawStep(pDC, rc.left, rc.top, rc.right, rc.bottom, m_nLevel);
 }

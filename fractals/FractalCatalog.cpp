@@ -21,16 +21,16 @@ template <class View> std::unique_ptr<CNimbrelBaseView> Create() {
 constexpr CFractalInfo kCatalog[kFractalCount] = {
     {0, "koch", "Von Koch SnowFlake", "CVonKochView", "Switch to View of Von Koch Curve.",
      &Create<CVonKochView>},
-    {1, "mandelbrot", "Mandelbrot Curve", "CMandelbrotView",
-     "Switch to View of Mandelbrot Curve.", &Create<CMandelbrotView>},
+    {1, "mandelbrot", "Mandelbrot Curve", "CMandelbrotView", "Switch to View of Mandelbrot Curve.",
+     &Create<CMandelbrotView>},
     {2, "hilbert", "Hilbert Curve", "CHilbertView", "Switch to View of Hilbert Curve.",
      &Create<CHilbertView>},
     {3, "cesaro", "Cesaro Curve", "CCesaroView", "Switch to View of Cesaro Curve.",
      &Create<CCesaroView>},
     {4, "minkowski", "Minkowski Sausage", "CMinkowskiView", "Switch to View of Minkowski Curve.",
      &Create<CMinkowskiView>},
-    {5, "sierpinski", "Sierpinski Curve", "CSierpinskiView",
-     "Switch to View of Sierpinski Curve.", &Create<CSierpinskiView>},
+    {5, "sierpinski", "Sierpinski Curve", "CSierpinskiView", "Switch to View of Sierpinski Curve.",
+     &Create<CSierpinskiView>},
     {6, "sierpinski-objects", "Sierpinski Objects", "CSierpinskiObjView",
      "Switch to View of Sierpinski Objects Curve.", &Create<CSierpinskiObjView>},
     {7, "peano", "Peano Curve", "CPeanoView", "Switch to View of Peano Curve.",
@@ -43,7 +43,9 @@ constexpr CFractalInfo kCatalog[kFractalCount] = {
 
 } // namespace
 
-std::span<const CFractalInfo> FractalCatalog() { return kCatalog; }
+std::span<const CFractalInfo> FractalCatalog() {
+    return kCatalog;
+}
 
 const CFractalInfo* FindFractal(std::string_view renderName) {
     for (const CFractalInfo& info : kCatalog) {

@@ -11,9 +11,9 @@
 
 struct CFractalInfo {
     int nPosition;
-    const char* pszRenderName;   // the renderer's --curve name
-    const char* pszTabName;      // ribbon tab and selection-pane item text
-    const char* pszClassName;    // for the failure message when its window cannot be made
+    const char* pszRenderName; // the renderer's --curve name
+    const char* pszTabName;    // ribbon tab and selection-pane item text
+    const char* pszClassName;  // for the failure message when its window cannot be made
     const char* pszSwitchMessage;
     std::unique_ptr<CNimbrelBaseView> (*pfnCreate)();
 };

@@ -4,22 +4,9 @@
 #include <algorithm>
 
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 namespace {
-
-// Sides beyond this many pixels, far past any screen or bitmap, would overflow the 32-bit
-// scaling; such a square, like one with no inside (a window only a few pixels across, which
-// would give a negative unit), has no room for a curve.
-constexpr int kMaxCoordinate = 1 << 24;
-
-bool HasRoomForCurve(const CRect& rc) {
-    for (int c : {rc.left, rc.top, rc.right, rc.bottom}) {
-        if (c < -kMaxCoordinate || c > kMaxCoordinate) {
-            return false;
-        }
-    }
-    return !rc.IsRectEmpty();
-}
 
 // The direction after a turn: +1 turns left as seen on the screen (right-going becomes
 // up-going), -1 turns right.

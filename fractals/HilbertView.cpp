@@ -5,22 +5,9 @@
 #include <cstdint>
 
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 namespace {
-
-// Sides beyond this many pixels, far past any screen or bitmap, would overflow the 32-bit
-// power-of-two search; such a square, like one with no inside (a window only a few pixels
-// across), has no room for a curve.
-constexpr int kMaxCoordinate = 1 << 24;
-
-bool HasRoomForCurve(const CRect& rc) {
-    for (int c : {rc.left, rc.top, rc.right, rc.bottom}) {
-        if (c < -kMaxCoordinate || c > kMaxCoordinate) {
-            return false;
-        }
-    }
-    return !rc.IsRectEmpty();
-}
 
 int ClampLevel(int nLevel) {
     return std::clamp(nLevel, 1, CHilbertView::kMaxLevel);
@@ -167,14 +154,8 @@ void CHilbertView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
     if (!HasRoomForCurve(rc)) {
         return;
     }
-    const int W = rc.Width();
     // The largest power of two below W (half of W when W is one), centred.
-    int a = 2;
-    while (a < W) {
-        a *= 2;
-    }
-    const int s = (W - a / 2) / 2;
-    rc.DeflateRect(s, s);
+    rc = PowerOfTwoSquare(rc);
 
     CSelectPen pen(pDC, CPen{1, m_crCurve});
     const int nLevel = ClampLevel(m_nLevel);

@@ -4,24 +4,7 @@
 #include <cstdlib>
 
 #include "resources/Resource.h"
-
-namespace {
-
-// Sides beyond this many pixels, far past any screen or bitmap, would overflow the 32-bit
-// geometry of the motif; such a square, like one with no inside (a window only a few
-// pixels across), has no room for a curve.
-constexpr int kMaxCoordinate = 1 << 24;
-
-bool HasRoomForCurve(const CRect& rc) {
-    for (int c : {rc.left, rc.top, rc.right, rc.bottom}) {
-        if (c < -kMaxCoordinate || c > kMaxCoordinate) {
-            return false;
-        }
-    }
-    return !rc.IsRectEmpty();
-}
-
-} // namespace
+#include "views/CurveSquare.h"
 
 CMinkowskiView::CMinkowskiView() {
     SetDefaults();

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "fractals/SierpinskiView.h"
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 CPeanoView::CPeanoView() {
     SetDefaults();
@@ -37,11 +37,11 @@ void CPeanoView::OnShowWindow(bool bShow) {
 
 void CPeanoView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
     m_Background.Fill(*prcBackground, pDC);
-    if (!CSierpinskiView::IsDrawable(*prcDraw)) {
+    if (!HasRoomForCurve(*prcDraw)) {
         return;
     }
     // The same power-of-two square as the Sierpinski curve's.
-    const CRect rc = CSierpinskiView::PowerOfTwoSquare(*prcDraw);
+    const CRect rc = PowerOfTwoSquare(*prcDraw);
     // Selected back in the order they were selected, pen first.
     const CPen oldPen = pDC->SelectObject(CPen{1, m_crCurve});
     const CBrush oldBrush = pDC->SelectObject(CBrush{m_crCurve});

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "fractals/SierpinskiView.h"
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 CSierpinskiObjView::CSierpinskiObjView() {
     SetDefaults();
@@ -46,7 +46,7 @@ void CSierpinskiObjView::OnShowWindow(bool bShow) {
 
 void CSierpinskiObjView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
     m_Background.Fill(*prcBackground, pDC);
-    if (!CSierpinskiView::IsDrawable(*prcDraw)) {
+    if (!HasRoomForCurve(*prcDraw)) {
         return;
     }
     // Selected back in the order they were selected, pen first.

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 namespace {
 
@@ -52,34 +53,9 @@ void CSierpinskiView::OnShowWindow(bool bShow) {
                     kStandardRibbonLabel);
 }
 
-bool CSierpinskiView::IsDrawable(const CRect& rcDraw) {
-    const auto inside = [](int v) { return std::abs(std::int64_t(v)) <= kMaxCoordinate; };
-    return !rcDraw.IsRectEmpty() && inside(rcDraw.left) && inside(rcDraw.top) &&
-           inside(rcDraw.right) && inside(rcDraw.bottom);
-}
-
-CRect CSierpinskiView::PowerOfTwoSquare(const CRect& rcDraw, int* pnHalfPower) {
-    // Wide enough for any rectangle, whose width alone may need 33 bits.
-    const std::int64_t W = std::int64_t(rcDraw.right) - rcDraw.left;
-    std::int64_t p = 2;
-    while (p < W) {
-        p *= 2;
-    }
-    const std::int64_t d = (W - p / 2) / 2;
-    if (pnHalfPower != nullptr) {
-        *pnHalfPower = int(std::min<std::int64_t>(p / 2, std::numeric_limits<int>::max()));
-    }
-    const auto side = [](std::int64_t v) {
-        return int(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                            std::numeric_limits<int>::max()));
-    };
-    return {side(rcDraw.left + d), side(rcDraw.top + d), side(rcDraw.right - d),
-            side(rcDraw.bottom - d)};
-}
-
 void CSierpinskiView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
     m_Background.Fill(*prcBackground, pDC);
-    if (m_nLevel < 1 || !IsDrawable(*prcDraw)) {
+    if (m_nLevel < 1 || !HasRoomForCurve(*prcDraw)) {
         return;
     }
     const int nLevel = std::min(m_nLevel, kMaxLevel);

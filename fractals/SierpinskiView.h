@@ -10,9 +10,6 @@ public:
     // The deepest level drawn, the ribbon's maximum: 5^7 = 78125 cells. A stored level
     // above it is drawn at this level; the guide grid follows the same level.
     static constexpr int kMaxLevel = 8;
-    // A drawing square reaching beyond this many pixels from the origin draws only the
-    // background, so that no coordinate sum leaves 32 bits.
-    static constexpr int kMaxCoordinate = 1 << 28;
 
     CSierpinskiView();
     ~CSierpinskiView() override;
@@ -26,13 +23,6 @@ public:
     // nMask names the corners whose diagonal is left out: 1 top left, 2 top right,
     // 4 bottom left, 8 bottom right.
     void DrawCellStep(CDC* pDC, int left, int top, int right, int bottom, int nLevel, int nMask);
-
-    // The square the curve is drawn on, centred in rcDraw: its side is the largest power
-    // of two below the width (one pixel more when the excess is odd). The Peano and square
-    // curves place themselves the same way; pnHalfPower receives that power of two.
-    static CRect PowerOfTwoSquare(const CRect& rcDraw, int* pnHalfPower = nullptr);
-    // Whether rcDraw has room for a curve and stays within kMaxCoordinate.
-    static bool IsDrawable(const CRect& rcDraw);
 
 private:
     void DrawGuideGrid(CDC* pDC, const CRect& rcCurve, int nLevel);

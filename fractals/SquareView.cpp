@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "fractals/SierpinskiView.h"
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 // A square's sides with its halves and quarters; an odd width or height counts as one
 // pixel more.
@@ -68,13 +68,13 @@ void CSquareView::OnShowWindow(bool bShow) {
 
 void CSquareView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
     m_Background.Fill(*prcBackground, pDC);
-    if (!CSierpinskiView::IsDrawable(*prcDraw)) {
+    if (!HasRoomForCurve(*prcDraw)) {
         return;
     }
     // The whole figure reaches half a side beyond the first square on every side, so a
     // first square of a quarter of the power of two fills the Sierpinski curve's square.
     int hp = 0;
-    CRect rc = CSierpinskiView::PowerOfTwoSquare(*prcDraw, &hp);
+    CRect rc = PowerOfTwoSquare(*prcDraw, &hp);
     const int q = hp / 4;
     rc.DeflateRect(q, q);
     // Selected back in the order they were selected, pen first.

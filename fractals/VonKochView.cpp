@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "resources/Resource.h"
+#include "views/CurveSquare.h"
 
 namespace {
 
@@ -29,10 +30,9 @@ CVonKochView::CVonKochView() {
                                      kStandardRibbonLabel);
         Invalidate();
     });
-    MapSharedCommands({ID_VON_KOCH_FRAME_LINE, ID_VON_KOCH_FRAME_TRIANGLE,
-                       ID_VON_KOCH_FRAME_SQUARE, ID_VON_KOCH_FRAME_PENTAGON,
-                       ID_VON_KOCH_FRAME_HEXAGON, ID_VON_KOCH_GRAIN_TRG, ID_VON_KOCH_GRAIN_SQUARE,
-                       ID_VON_KOCH_CLIPBOARD});
+    MapSharedCommands({ID_VON_KOCH_FRAME_LINE, ID_VON_KOCH_FRAME_TRIANGLE, ID_VON_KOCH_FRAME_SQUARE,
+                       ID_VON_KOCH_FRAME_PENTAGON, ID_VON_KOCH_FRAME_HEXAGON, ID_VON_KOCH_GRAIN_TRG,
+                       ID_VON_KOCH_GRAIN_SQUARE, ID_VON_KOCH_CLIPBOARD});
     const struct {
         UINT nID;
         int nParam1;
@@ -47,7 +47,9 @@ CVonKochView::CVonKochView() {
     }
 }
 
-CVonKochView::~CVonKochView() { SaveSettingsOnDestroy(); }
+CVonKochView::~CVonKochView() {
+    SaveSettingsOnDestroy();
+}
 
 void CVonKochView::SetDefaults() {
     ResetParameters();
@@ -85,7 +87,8 @@ int CVonKochView::EffectiveLevel() const {
 // order and draw the same random numbers at the same moments.
 template <class Leaf>
 void CVonKochView::Subdivide(int x1, int y1, int x2, int y2, int nLevel, Leaf& leaf) {
-    if (nLevel == 0 || (std::abs(std::int64_t(x1) - x2) < 2 && std::abs(std::int64_t(y1) - y2) < 2)) {
+    if (nLevel == 0 ||
+        (std::abs(std::int64_t(x1) - x2) < 2 && std::abs(std::int64_t(y1) - y2) < 2)) {
         leaf(x1, y1, x2, y2);
         return;
     }
@@ -209,7 +212,7 @@ void CVonKochView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {
     m_Background.Fill(*prcBackground, pDC);
     // A drawing square with no inside (a window only a few pixels high) has no room for a
     // curve, and its height would divide by zero below.
-    if (W <= 0 || H <= 0) {
+    if (!HasRoomForCurve(*prcDraw)) {
         return;
     }
     CSelectPen pen(pDC, CPen{1, m_crCurve});
