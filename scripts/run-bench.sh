@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the raster benchmark of BUILD_DIR (JSON into BUILD_DIR/bench/raster-bench.json) and
-# prints, per stream, the raster surface's and QPainter's rates and their ratio.
+# Runs the benchmark programs of BUILD_DIR: the others first, then the raster benchmark
+# (JSON into BUILD_DIR/bench/*.json), ending with one line per stream of the raster
+# benchmark: the raster surface's and QPainter's rates and their ratio.
 # Usage: scripts/run-bench.sh BUILD_DIR
 set -euo pipefail
 
@@ -15,6 +16,13 @@ if [ ! -x "$bench" ]; then
     exit 1
 fi
 json="$build_dir/bench/raster-bench.json"
+
+for program in "$build_dir"/bench/*; do
+    name=$(basename "$program")
+    if [ -f "$program" ] && [ -x "$program" ] && [ "$name" != RasterBench ]; then
+        "$program" --benchmark_out="$build_dir/bench/$name.json" --benchmark_out_format=json
+    fi
+done
 
 # QPainter needs no window for an image, but Qt still wants a platform when it loads one.
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
