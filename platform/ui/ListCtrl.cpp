@@ -9,7 +9,7 @@ namespace {
 
 // Room beside and below the picture for the item's text: two lines of text that wrap
 // within the cell, and the same margin on each side.
-constexpr int kTextMinWidth = 88;
+constexpr int kTextMinWidth = 78;
 constexpr int kCellMargin = 8;
 constexpr int kTextLines = 2;
 
@@ -39,6 +39,9 @@ void CListCtrl::SetImageList(const CImageList* pImageList) {
 void CListCtrl::InsertItem(int nItem, const QString& text, int nImage) {
     auto* pItem = new QListWidgetItem(text);
     pItem->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The whole cell, so that the text wraps within the cell rather than within the
+    // picture's width.
+    pItem->setSizeHint(gridSize());
     if (m_pImageList != nullptr) {
         pItem->setIcon(QIcon(m_pImageList->GetImage(nImage)));
     }
