@@ -418,6 +418,8 @@ namespace {
 // The polygons of the curves: a few rows high, a few crossings a row.
 constexpr int SmallPolygonRows = 64;
 constexpr int SmallPolygonCrossings = 8;
+// Columns are stored doubled (see below), so they must stay below 2^30.
+constexpr int SmallPolygonMaxColumn = 1 << 30;
 
 } // namespace
 
@@ -437,7 +439,7 @@ bool CRasterDC::FillSmallPolygon(const CPoint* pPoints, int nCount) {
         bottom = std::max(bottom, pPoints[i].y);
     }
     if (left < 0 || top < 0 || right >= m_nWidth || bottom >= m_nHeight ||
-        bottom - top > SmallPolygonRows) {
+        bottom - top > SmallPolygonRows || right >= SmallPolygonMaxColumn) {
         return false;
     }
     // Each crossing is stored as column * 2 + (1 for a downward edge), so that sorting the

@@ -2,6 +2,7 @@
 // Replays every trace of the Windows reference set on the raster surface and compares the
 // pixels with the picture the Windows GDI drew for it.
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <sstream>
