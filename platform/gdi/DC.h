@@ -47,8 +47,9 @@ public:
     // Outline in the pen, interior in the brush; right and bottom edges left out.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     virtual void SetPixel(int x, int y, COLORREF cr) = 0;
-    // Paints the rectangle with a solid brush, right and bottom edges left out; an empty or
-    // inverted rectangle paints nothing.
+    // Paints the rectangle with a solid brush, left and top edges in, right and bottom edges
+    // out; an empty rectangle paints nothing. An inverted one is painted as Windows does,
+    // between the same four edges with the given left and top kept and the others left out.
     virtual void FillRect(const CRect& rc, const CBrush& brush) = 0;
 
     void MoveTo(CPoint pt) { MoveTo(pt.x, pt.y); }

@@ -9,8 +9,7 @@ namespace {
 
 std::string Colour(COLORREF cr) {
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(cr), GetGValue(cr),
-                  GetBValue(cr));
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(cr), GetGValue(cr), GetBValue(cr));
     return text;
 }
 
@@ -26,8 +25,8 @@ public:
         m_text = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                  std::to_string(recording.nWidth) + "\" height=\"" +
                  std::to_string(recording.nHeight) + "\" shape-rendering=\"crispEdges\">\n";
-        m_text += "<rect width=\"100%\" height=\"100%\" fill=\"" +
-                  Colour(recording.crBackground) + "\"/>\n";
+        m_text += "<rect width=\"100%\" height=\"100%\" fill=\"" + Colour(recording.crBackground) +
+                  "\"/>\n";
     }
 
     void Add(const CDrawCall& call) {
@@ -57,8 +56,8 @@ public:
             break;
         case CDrawCall::Polyline:
             ClosePath();
-            m_text += "<polyline fill=\"none\" " + Stroke() + " points=\"" +
-                      Points(call.points) + "\"/>\n";
+            m_text += "<polyline fill=\"none\" " + Stroke() + " points=\"" + Points(call.points) +
+                      "\"/>\n";
             break;
         case CDrawCall::Polygon:
             ClosePath();
@@ -82,10 +81,9 @@ public:
         case CDrawCall::FillRect:
             ClosePath();
             if (a[2] > a[0] && a[3] > a[1]) {
-                m_text += "<rect x=\"" + std::to_string(a[0]) + "\" y=\"" +
-                          std::to_string(a[1]) + "\" width=\"" + std::to_string(a[2] - a[0]) +
-                          "\" height=\"" + std::to_string(a[3] - a[1]) + "\" fill=\"" +
-                          Colour(call.cr) + "\"/>\n";
+                m_text += "<rect x=\"" + std::to_string(a[0]) + "\" y=\"" + std::to_string(a[1]) +
+                          "\" width=\"" + std::to_string(a[2] - a[0]) + "\" height=\"" +
+                          std::to_string(a[3] - a[1]) + "\" fill=\"" + Colour(call.cr) + "\"/>\n";
             }
             break;
         }
@@ -99,9 +97,8 @@ public:
 private:
     std::string Stroke() const {
         const int nWidth = m_pen.nWidth < 1 ? 1 : m_pen.nWidth;
-        return "stroke=\"" + Colour(m_pen.crColor) + "\" stroke-width=\"" +
-               std::to_string(nWidth) + "\"" +
-               (nWidth > 1 ? " stroke-linecap=\"round\" stroke-linejoin=\"round\"" : "");
+        return "stroke=\"" + Colour(m_pen.crColor) + "\" stroke-width=\"" + std::to_string(nWidth) +
+               "\"" + (nWidth > 1 ? " stroke-linecap=\"round\" stroke-linejoin=\"round\"" : "");
     }
 
     static std::string Points(const std::vector<CPoint>& points) {
