@@ -77,17 +77,6 @@ CNimbrelBaseView::CNimbrelBaseView() = default;
 
 CNimbrelBaseView::~CNimbrelBaseView() = default;
 
-void CNimbrelBaseView::OnInitialUpdateWithoutSettings() {
-    if (m_pWindow != nullptr) {
-        m_pWindow->SetScrollSizes(kScrollSize, kScrollSize);
-    }
-    m_pMainFrame = AfxGetMainFrame();
-    if (m_pMainFrame == nullptr) {
-        AfxMessageBox("Internal Error: Unable to Grab Pointer to CMainFrame");
-    }
-    OnShowWindow(true);
-}
-
 void CNimbrelBaseView::OnInitialUpdate() {
     if (m_pWindow != nullptr) {
         m_pWindow->SetScrollSizes(kScrollSize, kScrollSize);

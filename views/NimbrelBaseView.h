@@ -43,9 +43,6 @@ public:
     virtual void OnDraw(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
     virtual void OnShowWindow(bool bShow);
-    // The initial update without the settings load, for a view that shows a record handed
-    // over to it (a preview or a thumbnail).
-    void OnInitialUpdateWithoutSettings();
 
     void ResetParameters();
     void SetParameters(int nLevel, int nGrain, int nParam1, int nParam2, int nParam3, int nFrame,
