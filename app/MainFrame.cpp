@@ -9,31 +9,16 @@
 #include <QStyle>
 
 #include "app/NimbrelApp.h"
-#include "fractals/CesaroView.h"
-#include "fractals/HeighwayView.h"
-#include "fractals/HilbertView.h"
-#include "fractals/MandelbrotView.h"
-#include "fractals/MinkowskiView.h"
-#include "fractals/PeanoView.h"
-#include "fractals/SierpinskiObjView.h"
-#include "fractals/SierpinskiView.h"
-#include "fractals/SquareView.h"
-#include "fractals/VonKochView.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
 #include "platform/ui/core/MessageBox.h"
 #include "resources/Resource.h"
 #include "resources/RibbonLayout.h"
 #include "resources/StringTable.h"
-#include "settings/FrameworkProfile.h"
-#include "settings/RegistryFunctions.h"
+#include "settings/ProgramSettings.h"
 
 namespace {
 
-// Where the framework profile keeps the window: a subkey of the framework key.
-constexpr const char* kWorkspaceSection = "Workspace";
-constexpr const char* kGeometryEntry = "WindowGeometry";
-constexpr const char* kDockingEntry = "DockingState";
 // The first window size, when nothing is stored, within the screen's free area.
 constexpr QSize kDefaultSize(1100, 760);
 constexpr int kDefaultOutputHeight = 150;
@@ -67,7 +52,7 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     setObjectName(QStringLiteral("MainFrame"));
     AfxSetMainFrame(this);
     if (m_pApp != nullptr) {
-        m_pApp->m_nAppLook = GetProfileInt("", "ApplicationLook", ID_VIEW_APPLOOK_VS_2008);
+        m_pApp->m_nAppLook = ReadApplicationLook();
     }
     OnCommand(ID_EXIT_APP, [this] { close(); });
     OnCommand(ID_STATUS_LINK, [this] { OnStatusLink(); });
@@ -149,7 +134,7 @@ bool CMainFrame::CreateSelectionPane() {
 }
 
 void CMainFrame::OnImageListStyle(bool bSmall) {
-    WriteRegistryDword(kParameterKey, "ImgListStyle", REG_DWORD, bSmall ? 1 : 0);
+    WriteSmallThumbnails(bSmall);
     m_wndSelectionView.SetImageListStyle(bSmall);
     m_wndSelectionView.update();
 }
@@ -160,7 +145,7 @@ void CMainFrame::SetPaneIcons() {
 }
 
 void CMainFrame::LoadFrameState() {
-    if (const auto geometry = GetProfileBinary(kWorkspaceSection, kGeometryEntry)) {
+    if (const auto geometry = ReadWindowPlacement()) {
         restoreGeometry(FromBytes(*geometry));
     } else {
         QSize size = kDefaultSize;
@@ -169,7 +154,7 @@ void CMainFrame::LoadFrameState() {
         }
         resize(size);
     }
-    if (const auto state = GetProfileBinary(kWorkspaceSection, kDockingEntry)) {
+    if (const auto state = ReadDockingState()) {
         restoreState(FromBytes(*state));
     } else {
         resizeDocks({&m_wndOutput}, {kDefaultOutputHeight}, Qt::Vertical);
@@ -180,8 +165,8 @@ void CMainFrame::LoadFrameState() {
 }
 
 void CMainFrame::SaveFrameState() {
-    WriteProfileBinary(kWorkspaceSection, kGeometryEntry, ToBytes(saveGeometry()));
-    WriteProfileBinary(kWorkspaceSection, kDockingEntry, ToBytes(saveState()));
+    WriteWindowPlacement(ToBytes(saveGeometry()));
+    WriteDockingState(ToBytes(saveState()));
 }
 
 void CMainFrame::CreateViews(const CViewFactory& factory) {
@@ -201,28 +186,15 @@ void CMainFrame::CreateViews(const CViewFactory& factory) {
             }
             continue;
         }
-        auto* pWindow = new CViewWindow(std::move(pView), pClientArea);
+        m_apViews[std::size_t(info.nPosition)] = pView.get();
+        auto* pWindow = new CViewWindow(std::move(pView), kMainWindowHosting, pClientArea);
         pWindow->setObjectName(FromAnsi(info.pszClassName));
         pWindow->hide();
         m_pClientLayout->addWidget(pWindow, 0, 0);
         m_apViewWindows[std::size_t(info.nPosition)] = pWindow;
         pWindow->OnInitialUpdate();
     }
-    BindViewMembers();
     AddMessage(std::string(kProductVersionName) + " StartUp successful ..");
-}
-
-void CMainFrame::BindViewMembers() {
-    m_pVonKochView = dynamic_cast<CVonKochView*>(GetView(0));
-    m_pMandelbrotView = dynamic_cast<CMandelbrotView*>(GetView(1));
-    m_pHilbertView = dynamic_cast<CHilbertView*>(GetView(2));
-    m_pCesaroView = dynamic_cast<CCesaroView*>(GetView(3));
-    m_pMinkowskiView = dynamic_cast<CMinkowskiView*>(GetView(4));
-    m_pSierpinskiView = dynamic_cast<CSierpinskiView*>(GetView(5));
-    m_pSierpinskiObjView = dynamic_cast<CSierpinskiObjView*>(GetView(6));
-    m_pPeanoView = dynamic_cast<CPeanoView*>(GetView(7));
-    m_pSquareView = dynamic_cast<CSquareView*>(GetView(8));
-    m_pHeighwayView = dynamic_cast<CHeighwayView*>(GetView(9));
 }
 
 void CMainFrame::DestroyViews() {
@@ -233,7 +205,7 @@ void CMainFrame::DestroyViews() {
         delete pWindow;
         pWindow = nullptr;
     }
-    BindViewMembers();
+    m_apViews.fill(nullptr);
 }
 
 CViewWindow* CMainFrame::GetViewWindow(int nPosition) const {
@@ -244,12 +216,19 @@ CViewWindow* CMainFrame::GetViewWindow(int nPosition) const {
 }
 
 CNimbrelBaseView* CMainFrame::GetView(int nPosition) const {
-    CViewWindow* pWindow = GetViewWindow(nPosition);
-    return pWindow != nullptr ? pWindow->GetView() : nullptr;
+    if (nPosition < 0 || nPosition >= kFractalCount) {
+        return nullptr;
+    }
+    return m_apViews[std::size_t(nPosition)];
 }
 
 CNimbrelBaseView* CMainFrame::GetActiveView() const {
-    return m_pActiveViewWindow != nullptr ? m_pActiveViewWindow->GetView() : nullptr;
+    for (int nPosition = 0; nPosition < kFractalCount; ++nPosition) {
+        if (m_apViewWindows[std::size_t(nPosition)] == m_pActiveViewWindow) {
+            return GetView(nPosition);
+        }
+    }
+    return nullptr;
 }
 
 BOOL CMainFrame::SwitchView(CViewWindow* pNewView) {

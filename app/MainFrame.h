@@ -22,18 +22,8 @@
 #include "platform/ui/core/FrameLink.h"
 
 class QGridLayout;
-class CCesaroView;
-class CHeighwayView;
-class CHilbertView;
-class CMandelbrotView;
-class CMinkowskiView;
 class CNimbrelApp;
-class CPeanoView;
-class CSierpinskiObjView;
-class CSierpinskiView;
-class CSquareView;
 class CViewWindow;
-class CVonKochView;
 
 class CMainFrame : public QMainWindow,
                    public CMainFrameLink,
@@ -99,7 +89,6 @@ private:
     bool CreateSelectionPane();
     void SetPaneIcons();
     void LoadFrameState();
-    void BindViewMembers();
     void DestroyViews();
     void OnStatusLink();
     // "Small Icons" and "Large Icons": store the choice, refill the selection pane.
@@ -107,22 +96,14 @@ private:
 
     CNimbrelApp* m_pApp;
     CRibbonBar m_wndRibbonBar;
-    CVonKochView* m_pVonKochView = nullptr;
-    CMandelbrotView* m_pMandelbrotView = nullptr;
-    CHilbertView* m_pHilbertView = nullptr;
-    CCesaroView* m_pCesaroView = nullptr;
-    CMinkowskiView* m_pMinkowskiView = nullptr;
-    CSierpinskiView* m_pSierpinskiView = nullptr;
-    CSierpinskiObjView* m_pSierpinskiObjView = nullptr;
-    CPeanoView* m_pPeanoView = nullptr;
-    CSquareView* m_pSquareView = nullptr;
-    CHeighwayView* m_pHeighwayView = nullptr;
     CRibbonStatusBar m_wndStatusBar;
     CSelectionView m_wndSelectionView;
     COutputWnd m_wndOutput;
 
-    // The windows of the ten views by position; null where a view could not be made.
+    // The windows of the ten views by position, and the views they own; null where a view
+    // could not be made.
     std::array<CViewWindow*, kFractalCount> m_apViewWindows{};
+    std::array<CNimbrelBaseView*, kFractalCount> m_apViews{};
     QGridLayout* m_pClientLayout = nullptr;
     // The blank view the client area shows until the first switch.
     QWidget* m_pDefaultView = nullptr;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/SelectionView.h"
 
-#include <new>
-
 #include <QContextMenuEvent>
 #include <QPainter>
 
@@ -12,7 +10,7 @@
 #include "platform/ui/Thumbnails.h"
 #include "platform/ui/core/MessageBox.h"
 #include "resources/Resource.h"
-#include "settings/RegistryFunctions.h"
+#include "settings/ProgramSettings.h"
 
 // The pane's client area: the list, 1 pixel in from every side, inside a one-pixel frame
 // in the shadow colour.
@@ -60,28 +58,15 @@ CSelectionView::CSelectionView(CSelectionTarget* pTarget, QWidget* pParent)
     setAllowedAreas(Qt::AllDockWidgetAreas);
     setWidget(m_pClientArea);
 
-    const bool bSmall = ReadSmallStyle();
+    const bool bSmall = ReadSmallThumbnails();
     LoadThumbnails(m_imlSmall, true);
     LoadThumbnails(m_imlLarge, false);
 
-    m_wndList = new (std::nothrow) CListCtrl(IDC_SELECTION_LIST, m_pClientArea);
-    if (m_wndList == nullptr) {
-        AfxMessageBox(
-            "Internal Error: Unable to Create Selection View !!! Please Contact Korvat ...");
-        return;
-    }
+    m_wndList = new CListCtrl(IDC_SELECTION_LIST, m_pClientArea);
     m_pClientArea->SetList(m_wndList);
     setFocusProxy(m_wndList);
     connect(m_wndList, &CListCtrl::Click, this, &CSelectionView::OnClickList);
     SetImageListStyle(bSmall);
-}
-
-bool CSelectionView::ReadSmallStyle() {
-    DWORD dwStyle = 0;
-    if (ReadRegistryDword(kParameterKey, "ImgListStyle", dwStyle) != 0) {
-        return true;
-    }
-    return (dwStyle & 0xFF) != 0;
 }
 
 void CSelectionView::LoadThumbnails(CImageList& imageList, bool bSmall) {
@@ -89,18 +74,15 @@ void CSelectionView::LoadThumbnails(CImageList& imageList, bool bSmall) {
     const int cy = bSmall ? kSmallHeight : kLargeHeight;
     imageList.Create(cx, cy);
     for (int nPosition = 0; nPosition < kFractalCount; ++nPosition) {
-        // A view made only for its picture: it never has its initial update, so it neither
-        // loads nor saves settings, and it is gone once drawn.
+        // A view made only for its picture, gone once drawn.
         if (auto pView = CreateFractalView(nPosition)) {
+            pView->SetClock([] { return kThumbnailClock; });
             imageList.AddMasked(DrawThumbnail(*pView, cx, cy), kMaskColour);
         }
     }
 }
 
 void CSelectionView::SetImageListStyle(bool bSmall) {
-    if (m_wndList == nullptr) {
-        return;
-    }
     const CImageList* pImageList = bSmall ? &m_imlSmall : &m_imlLarge;
     m_wndList->DeleteAllItems();
     m_wndList->SetImageList(pImageList);
@@ -116,7 +98,7 @@ void CSelectionView::SetImageListStyle(bool bSmall) {
 }
 
 void CSelectionView::OnClickList() {
-    if (m_pTarget == nullptr || m_wndList == nullptr) {
+    if (m_pTarget == nullptr) {
         return;
     }
     const int nPosition = m_wndList->GetFirstSelectedItem();

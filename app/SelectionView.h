@@ -24,7 +24,7 @@ public:
     // Pixels of this colour (0x00BBGGRR) in a thumbnail are transparent.
     static constexpr COLORREF kMaskColour = 0x00000000;
 
-    // Reads "ImgListStyle", draws both sets of thumbnails and fills the list. pTarget
+    // Reads the thumbnail size setting, draws both sets of thumbnails and fills the list. pTarget
     // receives the clicks; it may be null (the clicks then do nothing).
     explicit CSelectionView(CSelectionTarget* pTarget, QWidget* pParent = nullptr);
 
@@ -48,7 +48,6 @@ private:
     // NM_CLICK from the list.
     void OnClickList();
     static void LoadThumbnails(CImageList& imageList, bool bSmall);
-    static bool ReadSmallStyle();
 
     CSelectionTarget* m_pTarget;
     CClientArea* m_pClientArea;

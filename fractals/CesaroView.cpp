@@ -5,19 +5,14 @@
 #include <cstdlib>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
-CCesaroView::CCesaroView() {
+CCesaroView::CCesaroView()
+    : CNimbrelBaseView(kCesaroSettings) {
     SetDefaults();
-    OnCommand(ID_CESARO_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_CESARO_SLIDER_RECURSION, ID_CESARO_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands({ID_CESARO_CLIPBOARD});
-}
-
-CCesaroView::~CCesaroView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_CESARO_SLIDER_RECURSION, ID_CESARO_RECURSION, &CCesaroView::m_nLevel);
+    MapClipboardCommand(ID_CESARO_CLIPBOARD);
 }
 
 void CCesaroView::SetDefaults() {
@@ -26,13 +21,6 @@ void CCesaroView::SetDefaults() {
     m_Background.m_crFirst = RGB(255, 215, 0);
     m_Background.m_crSecond = RGB(255, 104, 32);
     m_Background.m_nFading = 6;
-}
-
-void CCesaroView::OnShowWindow(bool bShow) {
-    if (bShow) {
-        SetRibbonSlider(ID_CESARO_SLIDER_RECURSION, ID_CESARO_RECURSION, m_nLevel,
-                        kStandardRibbonLabel);
-    }
 }
 
 // The motif of one square in a pen as wide as its level: the diagonals of the inner square,

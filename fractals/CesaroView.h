@@ -13,11 +13,8 @@ public:
     static constexpr int kMaxLevel = 10;
 
     CCesaroView();
-    ~CCesaroView() override;
 
-    const char* GetSettingsName() const override { return "CesaroView"; }
     void SetDefaults() override;
     virtual void DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
 namespace {
@@ -16,14 +17,11 @@ CPoint Turn(CPoint dir, int t) {
 
 } // namespace
 
-CHeighwayView::CHeighwayView() {
+CHeighwayView::CHeighwayView()
+    : CNimbrelBaseView(kHeighwaySettings) {
     SetDefaults();
     OnCommand(ID_HEIGHWAY_CODE, [this] { OnFoldCode(); });
-    MapSharedCommands({ID_HEIGHWAY_CLIPBOARD});
-}
-
-CHeighwayView::~CHeighwayView() {
-    SaveSettingsOnDestroy();
+    MapClipboardCommand(ID_HEIGHWAY_CLIPBOARD);
 }
 
 void CHeighwayView::SetDefaults() {

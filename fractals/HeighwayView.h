@@ -16,9 +16,7 @@ public:
     static constexpr int kMaxTurns = (1 << kMaxFolds) - 1;
 
     CHeighwayView();
-    ~CHeighwayView() override;
 
-    const char* GetSettingsName() const override { return "HeighwayView"; }
     void SetDefaults() override;
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
     void OnShowWindow(bool bShow) override;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
 namespace {
@@ -25,22 +26,12 @@ int Part(int nSide, std::int64_t g, std::int64_t n) {
 
 } // namespace
 
-CHilbertView::CHilbertView() {
+CHilbertView::CHilbertView()
+    : CNimbrelBaseView(kHilbertSettings) {
     SetDefaults();
-    OnCommand(ID_HILBERT_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_HILBERT_SLIDER_RECURSION, ID_HILBERT_RECURSION);
-        Invalidate();
-    });
-    OnCommand(ID_HILBERT_SLIDER_SIMILARITY, [this] {
-        m_nParam1 = ReadRibbonSlider(ID_HILBERT_SLIDER_SIMILARITY, ID_HILBERT_SIMILARITY,
-                                     kStandardRibbonLabel);
-        Invalidate();
-    });
-    MapSharedCommands({ID_HILBERT_CLIPBOARD});
-}
-
-CHilbertView::~CHilbertView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_HILBERT_SLIDER_RECURSION, ID_HILBERT_RECURSION, &CHilbertView::m_nLevel);
+    BindSlider(ID_HILBERT_SLIDER_SIMILARITY, ID_HILBERT_SIMILARITY, &CHilbertView::m_nParam1);
+    MapClipboardCommand(ID_HILBERT_CLIPBOARD);
 }
 
 void CHilbertView::SetDefaults() {
@@ -51,16 +42,6 @@ void CHilbertView::SetDefaults() {
     m_Background.m_crFirst = RGB(255, 215, 0);
     m_Background.m_crSecond = RGB(255, 104, 32);
     m_Background.m_nFading = 6;
-}
-
-void CHilbertView::OnShowWindow(bool bShow) {
-    if (!bShow) {
-        return;
-    }
-    SetRibbonSlider(ID_HILBERT_SLIDER_RECURSION, ID_HILBERT_RECURSION, m_nLevel,
-                    kStandardRibbonLabel);
-    SetRibbonSlider(ID_HILBERT_SLIDER_SIMILARITY, ID_HILBERT_SIMILARITY, m_nParam1,
-                    kStandardRibbonLabel);
 }
 
 int CHilbertView::Ratio() const {

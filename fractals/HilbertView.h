@@ -21,13 +21,10 @@ public:
     enum : int { OpenLeft = 1, OpenRight = 2, OpenTop = 4, OpenBottom = 8 };
 
     CHilbertView();
-    ~CHilbertView() override;
 
-    const char* GetSettingsName() const override { return "HilbertView"; }
     void SetDefaults() override;
     virtual void DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nType, int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 
 private:
     void DrawCell(CDC* pDC, int x1, int y1, int x2, int y2, int nType) const;

@@ -4,21 +4,16 @@
 #include <cstdlib>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
-CMandelbrotView::CMandelbrotView() {
+CMandelbrotView::CMandelbrotView()
+    : CNimbrelBaseView(kMandelbrotSettings) {
     SetDefaults();
-    OnCommand(ID_MANDELBROT_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_MANDELBROT_SLIDER_RECURSION, ID_MANDELBROT_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands({ID_MANDELBROT_FRAME_LINE, ID_MANDELBROT_FRAME_SQUARE,
-                       ID_MANDELBROT_GRAIN_NORMAL, ID_MANDELBROT_GRAIN_CLIPPED,
-                       ID_MANDELBROT_CLIPBOARD});
-}
-
-CMandelbrotView::~CMandelbrotView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_MANDELBROT_SLIDER_RECURSION, ID_MANDELBROT_RECURSION, &CMandelbrotView::m_nLevel);
+    MapFrameCommands({{ID_MANDELBROT_FRAME_LINE, 2}, {ID_MANDELBROT_FRAME_SQUARE, 4}});
+    MapGrainCommands({{ID_MANDELBROT_GRAIN_NORMAL, 0}, {ID_MANDELBROT_GRAIN_CLIPPED, 1}});
+    MapClipboardCommand(ID_MANDELBROT_CLIPBOARD);
 }
 
 void CMandelbrotView::SetDefaults() {
@@ -29,13 +24,6 @@ void CMandelbrotView::SetDefaults() {
     m_Background.m_crFirst = RGB(255, 255, 0);
     m_Background.m_crSecond = RGB(255, 0, 0);
     m_Background.m_nFading = 2;
-}
-
-void CMandelbrotView::OnShowWindow(bool bShow) {
-    if (bShow) {
-        SetRibbonSlider(ID_MANDELBROT_SLIDER_RECURSION, ID_MANDELBROT_RECURSION, m_nLevel,
-                        kStandardRibbonLabel);
-    }
 }
 
 // P1 -> P2 with its thirds A and D and the normal n, a third of the edge turned a quarter

@@ -4,20 +4,17 @@
 #include <cstdlib>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
-CMinkowskiView::CMinkowskiView() {
+CMinkowskiView::CMinkowskiView()
+    : CNimbrelBaseView(kMinkowskiSettings) {
     SetDefaults();
-    OnCommand(ID_MINKOWSKI_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_MINKOWSKI_SLIDER_RECURSION, ID_MINKOWSKI_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands({ID_MINKOWSKI_FRAME_LINE, ID_MINKOWSKI_FRAME_TRIANGLE,
-                       ID_MINKOWSKI_FRAME_SQUARE, ID_MINKOWSKI_CLIPBOARD});
-}
-
-CMinkowskiView::~CMinkowskiView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_MINKOWSKI_SLIDER_RECURSION, ID_MINKOWSKI_RECURSION, &CMinkowskiView::m_nLevel);
+    MapFrameCommands({{ID_MINKOWSKI_FRAME_LINE, 2},
+                      {ID_MINKOWSKI_FRAME_TRIANGLE, 3},
+                      {ID_MINKOWSKI_FRAME_SQUARE, 4}});
+    MapClipboardCommand(ID_MINKOWSKI_CLIPBOARD);
 }
 
 void CMinkowskiView::SetDefaults() {
@@ -28,13 +25,6 @@ void CMinkowskiView::SetDefaults() {
     m_Background.m_crFirst = RGB(255, 0, 0);
     m_Background.m_crSecond = RGB(0, 0, 255);
     m_Background.m_nFading = 2;
-}
-
-void CMinkowskiView::OnShowWindow(bool bShow) {
-    if (bShow) {
-        SetRibbonSlider(ID_MINKOWSKI_SLIDER_RECURSION, ID_MINKOWSKI_RECURSION, m_nLevel,
-                        kStandardRibbonLabel);
-    }
 }
 
 // The motif P0 ... P8: straight, a bump to the left of the travel on the screen, a bump

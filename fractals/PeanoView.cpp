@@ -4,19 +4,15 @@
 #include <algorithm>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
-CPeanoView::CPeanoView() {
+CPeanoView::CPeanoView()
+    : CNimbrelBaseView(kPeanoSettings) {
     SetDefaults();
-    OnCommand(ID_PEANO_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_PEANO_SLIDER_RECURSION, ID_PEANO_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands({ID_PEANO_GRAIN_NORMAL, ID_PEANO_GRAIN_FILLED, ID_PEANO_CLIPBOARD});
-}
-
-CPeanoView::~CPeanoView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_PEANO_SLIDER_RECURSION, ID_PEANO_RECURSION, &CPeanoView::m_nLevel);
+    MapGrainCommands({{ID_PEANO_GRAIN_NORMAL, 0}, {ID_PEANO_GRAIN_FILLED, 1}});
+    MapClipboardCommand(ID_PEANO_CLIPBOARD);
 }
 
 void CPeanoView::SetDefaults() {
@@ -26,13 +22,6 @@ void CPeanoView::SetDefaults() {
     m_Background.m_crFirst = RGB(160, 85, 148);
     m_Background.m_crSecond = RGB(192, 192, 192);
     m_Background.m_nFading = 4;
-}
-
-void CPeanoView::OnShowWindow(bool bShow) {
-    if (!bShow) {
-        return;
-    }
-    SetRibbonSlider(ID_PEANO_SLIDER_RECURSION, ID_PEANO_RECURSION, m_nLevel, kStandardRibbonLabel);
 }
 
 void CPeanoView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {

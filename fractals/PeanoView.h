@@ -12,16 +12,13 @@ public:
     static constexpr int kMaxLevel = 5;
 
     CPeanoView();
-    ~CPeanoView() override;
 
-    const char* GetSettingsName() const override { return "PeanoView"; }
     void SetDefaults() override;
     // Draws the cell's octagon at nLevel 0, else its nine cells. nMask names the sides
     // opened toward a neighbour: 1 left, 2 right, 4 top, 8 bottom.
     virtual void DrawStep(CDC* pDC, int left, int top, int right, int bottom, int nLevel,
                           int nMask);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 
 private:
     void DrawCell(CDC* pDC, int left, int top, int right, int bottom, int nMask);

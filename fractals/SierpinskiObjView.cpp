@@ -5,23 +5,20 @@
 #include <cstdint>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
-CSierpinskiObjView::CSierpinskiObjView() {
+CSierpinskiObjView::CSierpinskiObjView()
+    : CNimbrelBaseView(kSierpinskiObjSettings) {
     SetDefaults();
-    OnCommand(ID_SIERPINSKI_OBJ_SLIDER_RECURSION, [this] {
-        m_nLevel =
-            ReadRibbonSlider(ID_SIERPINSKI_OBJ_SLIDER_RECURSION, ID_SIERPINSKI_OBJ_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands({ID_SIERP_OBJ_FRAME_TRIANGLE, ID_SIERP_OBJ_FRAME_SQUARE,
-                       ID_SIERP_OBJ_FRAME_PENTAGON, ID_SIERP_OBJ_FRAME_HEXAGON,
-                       ID_SIERP_OBJ_GRAIN_NORMAL, ID_SIERP_OBJ_GRAIN_FILLED,
-                       ID_SIERP_OBJ_CLIPBOARD});
-}
-
-CSierpinskiObjView::~CSierpinskiObjView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_SIERPINSKI_OBJ_SLIDER_RECURSION, ID_SIERPINSKI_OBJ_RECURSION,
+               &CSierpinskiObjView::m_nLevel);
+    MapFrameCommands({{ID_SIERP_OBJ_FRAME_TRIANGLE, 3},
+                      {ID_SIERP_OBJ_FRAME_SQUARE, 4},
+                      {ID_SIERP_OBJ_FRAME_PENTAGON, 5},
+                      {ID_SIERP_OBJ_FRAME_HEXAGON, 6}});
+    MapGrainCommands({{ID_SIERP_OBJ_GRAIN_NORMAL, 0}, {ID_SIERP_OBJ_GRAIN_FILLED, 1}});
+    MapClipboardCommand(ID_SIERP_OBJ_CLIPBOARD);
 }
 
 void CSierpinskiObjView::SetDefaults() {
@@ -34,14 +31,6 @@ void CSierpinskiObjView::SetDefaults() {
     m_Background.m_crFirst = RGB(0, 255, 0);
     m_Background.m_crSecond = RGB(255, 255, 255);
     m_Background.m_nFading = 3;
-}
-
-void CSierpinskiObjView::OnShowWindow(bool bShow) {
-    if (!bShow) {
-        return;
-    }
-    SetRibbonSlider(ID_SIERPINSKI_OBJ_SLIDER_RECURSION, ID_SIERPINSKI_OBJ_RECURSION, m_nLevel,
-                    kStandardRibbonLabel);
 }
 
 void CSierpinskiObjView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {

@@ -16,12 +16,9 @@ public:
     static constexpr int kMaxPoints = 4000000;
 
     CSierpinskiObjView();
-    ~CSierpinskiObjView() override;
 
-    const char* GetSettingsName() const override { return "SierpinskiObjView"; }
     void SetDefaults() override;
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 
     // The recursive steps: at nLevel 1 (or below) each draws its leaf, above it its parts.
     void DrawTriangleStep(CDC* pDC, int x1, int y1, int x2, int y2, int x3, int y3, int nLevel);

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
 namespace {
@@ -21,18 +22,12 @@ int Part(int from, std::int64_t span, int num, int den) {
 
 } // namespace
 
-CSierpinskiView::CSierpinskiView() {
+CSierpinskiView::CSierpinskiView()
+    : CNimbrelBaseView(kSierpinskiSettings) {
     SetDefaults();
-    OnCommand(ID_SIERPINSKI_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_SIERPINSKI_SLIDER_RECURSION, ID_SIERPINSKI_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands(
-        {ID_SIERPINSKI_GRAIN_NORMAL, ID_SIERPINSKI_GRAIN_FILLED, ID_SIERPINSKI_CLIPBOARD});
-}
-
-CSierpinskiView::~CSierpinskiView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_SIERPINSKI_SLIDER_RECURSION, ID_SIERPINSKI_RECURSION, &CSierpinskiView::m_nLevel);
+    MapGrainCommands({{ID_SIERPINSKI_GRAIN_NORMAL, 0}, {ID_SIERPINSKI_GRAIN_FILLED, 1}});
+    MapClipboardCommand(ID_SIERPINSKI_CLIPBOARD);
 }
 
 void CSierpinskiView::SetDefaults() {
@@ -43,14 +38,6 @@ void CSierpinskiView::SetDefaults() {
     m_Background.m_crFirst = RGB(255, 0, 0);
     m_Background.m_crSecond = RGB(0, 255, 0);
     m_Background.m_nFading = 5;
-}
-
-void CSierpinskiView::OnShowWindow(bool bShow) {
-    if (!bShow) {
-        return;
-    }
-    SetRibbonSlider(ID_SIERPINSKI_SLIDER_RECURSION, ID_SIERPINSKI_RECURSION, m_nLevel,
-                    kStandardRibbonLabel);
 }
 
 void CSierpinskiView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {

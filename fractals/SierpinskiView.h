@@ -12,12 +12,9 @@ public:
     static constexpr int kMaxLevel = 8;
 
     CSierpinskiView();
-    ~CSierpinskiView() override;
 
-    const char* GetSettingsName() const override { return "SierpinskiView"; }
     void SetDefaults() override;
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 
     // Draws the cell at nLevel 1 (or below), else its four quadrants and its centre square.
     // nMask names the corners whose diagonal is left out: 1 top left, 2 top right,

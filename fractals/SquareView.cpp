@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
 // A square's sides with its halves and quarters; an odd width or height counts as one
@@ -35,18 +36,14 @@ constexpr int kCorners[] = {1, 2, 4, 8};
 
 } // namespace
 
-CSquareView::CSquareView() {
+CSquareView::CSquareView()
+    : CNimbrelBaseView(kSquareSettings) {
     SetDefaults();
-    OnCommand(ID_SQUARE_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_SQUARE_SLIDER_RECURSION, ID_SQUARE_RECURSION);
-        Invalidate();
-    });
-    MapSharedCommands({ID_SQUARE_GRAIN_NORMAL, ID_SQUARE_GRAIN__FILLED, ID_SQUARE_GRAIN__OUTLINED,
-                       ID_SQUARE_CLIPBOARD});
-}
-
-CSquareView::~CSquareView() {
-    SaveSettingsOnDestroy();
+    BindSlider(ID_SQUARE_SLIDER_RECURSION, ID_SQUARE_RECURSION, &CSquareView::m_nLevel);
+    MapGrainCommands({{ID_SQUARE_GRAIN_NORMAL, 0},
+                      {ID_SQUARE_GRAIN__FILLED, 1},
+                      {ID_SQUARE_GRAIN__OUTLINED, 2}});
+    MapClipboardCommand(ID_SQUARE_CLIPBOARD);
 }
 
 void CSquareView::SetDefaults() {
@@ -56,14 +53,6 @@ void CSquareView::SetDefaults() {
     m_Background.m_crFirst = RGB(255, 0, 0);
     m_Background.m_crSecond = RGB(152, 251, 152);
     m_Background.m_nFading = 5;
-}
-
-void CSquareView::OnShowWindow(bool bShow) {
-    if (!bShow) {
-        return;
-    }
-    SetRibbonSlider(ID_SQUARE_SLIDER_RECURSION, ID_SQUARE_RECURSION, m_nLevel,
-                    kStandardRibbonLabel);
 }
 
 void CSquareView::DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) {

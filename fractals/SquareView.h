@@ -13,16 +13,13 @@ public:
     static constexpr int kMaxLevel = 10;
 
     CSquareView();
-    ~CSquareView() override;
 
-    const char* GetSettingsName() const override { return "SquaresView"; }
     void SetDefaults() override;
     // Draws the pieces of the corners in nMask (1 top right, 2 top left, 4 bottom right,
     // 8 bottom left), then grows a square of half the size on each of them.
     virtual void DrawStep(CDC* pDC, int left, int top, int right, int bottom, int nMask,
                           int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 
 private:
     struct CSquare;

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
 
 namespace {
@@ -19,20 +20,18 @@ int Saturate(std::int64_t v) {
 
 } // namespace
 
-CVonKochView::CVonKochView() {
+CVonKochView::CVonKochView()
+    : CNimbrelBaseView(kVonKochSettings) {
     SetDefaults();
-    OnCommand(ID_VON_KOCH_SLIDER_RECURSION, [this] {
-        m_nLevel = ReadRibbonSlider(ID_VON_KOCH_SLIDER_RECURSION, ID_VONKOCH_RECURSION);
-        Invalidate();
-    });
-    OnCommand(ID_VON_KOCH_SLIDER_SIMILARITY, [this] {
-        m_nParam2 = ReadRibbonSlider(ID_VON_KOCH_SLIDER_SIMILARITY, ID_VON_KOCH_SIMILARITY,
-                                     kStandardRibbonLabel);
-        Invalidate();
-    });
-    MapSharedCommands({ID_VON_KOCH_FRAME_LINE, ID_VON_KOCH_FRAME_TRIANGLE, ID_VON_KOCH_FRAME_SQUARE,
-                       ID_VON_KOCH_FRAME_PENTAGON, ID_VON_KOCH_FRAME_HEXAGON, ID_VON_KOCH_GRAIN_TRG,
-                       ID_VON_KOCH_GRAIN_SQUARE, ID_VON_KOCH_CLIPBOARD});
+    BindSlider(ID_VON_KOCH_SLIDER_RECURSION, ID_VONKOCH_RECURSION, &CVonKochView::m_nLevel);
+    BindSlider(ID_VON_KOCH_SLIDER_SIMILARITY, ID_VON_KOCH_SIMILARITY, &CVonKochView::m_nParam2);
+    MapFrameCommands({{ID_VON_KOCH_FRAME_LINE, 2},
+                      {ID_VON_KOCH_FRAME_TRIANGLE, 3},
+                      {ID_VON_KOCH_FRAME_SQUARE, 4},
+                      {ID_VON_KOCH_FRAME_PENTAGON, 5},
+                      {ID_VON_KOCH_FRAME_HEXAGON, 6}});
+    MapGrainCommands({{ID_VON_KOCH_GRAIN_TRG, 1}, {ID_VON_KOCH_GRAIN_SQUARE, 2}});
+    MapClipboardCommand(ID_VON_KOCH_CLIPBOARD);
     const struct {
         UINT nID;
         int nParam1;
@@ -47,10 +46,6 @@ CVonKochView::CVonKochView() {
     }
 }
 
-CVonKochView::~CVonKochView() {
-    SaveSettingsOnDestroy();
-}
-
 void CVonKochView::SetDefaults() {
     ResetParameters();
     m_nLevel = 5;
@@ -62,16 +57,6 @@ void CVonKochView::SetDefaults() {
     m_Background.m_crFirst = RGB(225, 225, 225);
     m_Background.m_crSecond = RGB(166, 202, 240);
     m_Background.m_nFading = 2;
-}
-
-void CVonKochView::OnShowWindow(bool bShow) {
-    if (!bShow) {
-        return;
-    }
-    SetRibbonSlider(ID_VON_KOCH_SLIDER_RECURSION, ID_VONKOCH_RECURSION, m_nLevel,
-                    kStandardRibbonLabel);
-    SetRibbonSlider(ID_VON_KOCH_SLIDER_SIMILARITY, ID_VON_KOCH_SIMILARITY, m_nParam2,
-                    kStandardRibbonLabel);
 }
 
 void CVonKochView::OnOrientation(int nParam1) {

@@ -16,13 +16,10 @@ public:
     static constexpr int kMaxLevel = 10;
 
     CVonKochView();
-    ~CVonKochView() override;
 
-    const char* GetSettingsName() const override { return "VonKochView"; }
     void SetDefaults() override;
     virtual void DrawStep(CDC* pDC, int x1, int y1, int x2, int y2, int nLevel);
     void DrawFractal(CDC* pDC, CRect* prcBackground, CRect* prcDraw) override;
-    void OnShowWindow(bool bShow) override;
 
     void MeasureStep(int x1, int y1, int x2, int y2, int nLevel);
 

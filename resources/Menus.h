@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 struct CMenuItemData {
     UINT nID; // 0 for a separator

@@ -21,7 +21,7 @@ constexpr CRibbonElementData Slider(UINT nID, int nMin, int nMax) {
     return {K::Slider, nID, "", I::None, nMin, nMax};
 }
 constexpr CRibbonElementData Edit(UINT nID, int nWidth,
-                                  const char* pszLabel = kRibbonStandardLabel) {
+                                  const char* pszLabel = kStandardRibbonLabel) {
     return {K::Edit, nID, pszLabel, I::None, 0, 0, nWidth};
 }
 constexpr CRibbonElementData Check(UINT nID, const char* pszText) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 inline constexpr const char* kFrameTitle = "Korvat Nimbrel 2.0";
 inline constexpr const char* kProductVersionName = "Nimbrel 2.0";

@@ -61,16 +61,13 @@ int GetProfileInt(const std::string& strSection, const std::string& strEntry, in
     if (!data || data->size() != 4) {
         return nDefault;
     }
-    const std::uint32_t dwValue = std::uint32_t((*data)[0]) | std::uint32_t((*data)[1]) << 8 |
-                                  std::uint32_t((*data)[2]) << 16 | std::uint32_t((*data)[3]) << 24;
-    return int(dwValue);
+    const BYTE bytes[4] = {(*data)[0], (*data)[1], (*data)[2], (*data)[3]};
+    return int(UnpackDword(bytes));
 }
 
 bool WriteProfileInt(const std::string& strSection, const std::string& strEntry, int nValue) {
-    const auto dwValue = std::uint32_t(nValue);
-    const std::uint8_t bytes[4] = {std::uint8_t(dwValue), std::uint8_t(dwValue >> 8),
-                                   std::uint8_t(dwValue >> 16), std::uint8_t(dwValue >> 24)};
-    return WriteValue(strSection, strEntry, REG_DWORD, bytes, sizeof bytes);
+    const CDwordBytes value = PackDword(DWORD(nValue));
+    return WriteValue(strSection, strEntry, REG_DWORD, value.bytes, sizeof value.bytes);
 }
 
 std::optional<std::vector<std::uint8_t>> GetProfileBinary(const std::string& strSection,

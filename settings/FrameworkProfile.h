@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The framework's own profile: integer and binary values under
-// "Software\Korvat\Korvat Nimbrel" (a section, when given, is a subkey of it). It keeps the
+// The framework's own profile: integer and binary values under the program's key (a
+// section, when given, is a subkey of it). It keeps the
 // application look and the window and docking layout between runs.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kFrameworkKey = "Software\\Korvat\\Korvat Nimbrel";
+#include "settings/StoreKeys.h"
 
 // nDefault when the value is missing or unreadable.
 int GetProfileInt(const std::string& strSection, const std::string& strEntry, int nDefault);

@@ -81,16 +81,12 @@ long ReadRegistryDword(std::string strKey, std::string strName, DWORD& dwValue) 
     CKeyCloser closer(hKey);
     // The value's bytes land in the caller's variable as they are stored, low byte first;
     // a shorter value only replaces the low bytes.
-    BYTE bytes[4];
-    for (int i = 0; i < 4; ++i) {
-        bytes[i] = BYTE(dwValue >> (8 * i));
-    }
-    DWORD cbData = sizeof bytes;
+    CDwordBytes value = PackDword(dwValue);
+    DWORD cbData = sizeof value.bytes;
     DWORD dwType = REG_NONE;
-    nResult = RegQueryValueExA(hKey, strName.c_str(), nullptr, &dwType, bytes, &cbData);
+    nResult = RegQueryValueExA(hKey, strName.c_str(), nullptr, &dwType, value.bytes, &cbData);
     if (nResult == ERROR_SUCCESS) {
-        dwValue =
-            DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24;
+        dwValue = UnpackDword(value.bytes);
     }
     return nResult;
 }
@@ -121,7 +117,6 @@ long WriteRegistryDword(std::string strKey, std::string strName, DWORD dwType, D
         return nResult;
     }
     CKeyCloser closer(hKey);
-    const BYTE bytes[4] = {BYTE(dwValue), BYTE(dwValue >> 8), BYTE(dwValue >> 16),
-                           BYTE(dwValue >> 24)};
-    return RegSetValueExA(hKey, strName.c_str(), 0, dwType, bytes, sizeof bytes);
+    const CDwordBytes value = PackDword(dwValue);
+    return RegSetValueExA(hKey, strName.c_str(), 0, dwType, value.bytes, sizeof value.bytes);
 }

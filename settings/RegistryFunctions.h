@@ -7,9 +7,7 @@
 #include <string>
 
 #include "platform/registry/Registry.h"
-
-// The key that holds every value of the program.
-inline constexpr const char* kParameterKey = "Software\\Korvat\\Korvat Nimbrel\\Parameters";
+#include "settings/StoreKeys.h"
 
 // The text functions' buffer in bytes: a stored text value longer than this cannot be read,
 // and a text of this many characters or more (no room left for its terminator) is not written.

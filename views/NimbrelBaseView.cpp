@@ -7,63 +7,10 @@
 #include "platform/ui/core/MessageBox.h"
 #include "resources/Resource.h"
 
-const std::string kStandardRibbonLabel(12, '\xA0');
-
 namespace {
 
 // The scroll window's total size: smaller windows show scroll bars.
 constexpr int kScrollSize = 100;
-
-struct CSharedCommand {
-    UINT nID;
-    enum { Frame, Grain, Clipboard } kind;
-    int nValue;
-};
-
-constexpr CSharedCommand kSharedCommands[] = {
-    {ID_VON_KOCH_FRAME_LINE, CSharedCommand::Frame, 2},
-    {ID_MANDELBROT_FRAME_LINE, CSharedCommand::Frame, 2},
-    {ID_MINKOWSKI_FRAME_LINE, CSharedCommand::Frame, 2},
-    {ID_VON_KOCH_FRAME_TRIANGLE, CSharedCommand::Frame, 3},
-    {ID_MINKOWSKI_FRAME_TRIANGLE, CSharedCommand::Frame, 3},
-    {ID_SIERP_OBJ_FRAME_TRIANGLE, CSharedCommand::Frame, 3},
-    {ID_VON_KOCH_FRAME_SQUARE, CSharedCommand::Frame, 4},
-    {ID_MANDELBROT_FRAME_SQUARE, CSharedCommand::Frame, 4},
-    {ID_MINKOWSKI_FRAME_SQUARE, CSharedCommand::Frame, 4},
-    {ID_SIERP_OBJ_FRAME_SQUARE, CSharedCommand::Frame, 4},
-    {ID_VON_KOCH_FRAME_PENTAGON, CSharedCommand::Frame, 5},
-    {ID_SIERP_OBJ_FRAME_PENTAGON, CSharedCommand::Frame, 5},
-    {ID_VON_KOCH_FRAME_HEXAGON, CSharedCommand::Frame, 6},
-    {ID_SIERP_OBJ_FRAME_HEXAGON, CSharedCommand::Frame, 6},
-    {ID_MANDELBROT_GRAIN_NORMAL, CSharedCommand::Grain, 0},
-    {ID_SIERPINSKI_GRAIN_NORMAL, CSharedCommand::Grain, 0},
-    {ID_SIERP_OBJ_GRAIN_NORMAL, CSharedCommand::Grain, 0},
-    {ID_PEANO_GRAIN_NORMAL, CSharedCommand::Grain, 0},
-    {ID_SQUARE_GRAIN_NORMAL, CSharedCommand::Grain, 0},
-    {ID_VON_KOCH_GRAIN_TRG, CSharedCommand::Grain, 1},
-    {ID_MANDELBROT_GRAIN_CLIPPED, CSharedCommand::Grain, 1},
-    {ID_SIERPINSKI_GRAIN_FILLED, CSharedCommand::Grain, 1},
-    {ID_SIERP_OBJ_GRAIN_FILLED, CSharedCommand::Grain, 1},
-    {ID_PEANO_GRAIN_FILLED, CSharedCommand::Grain, 1},
-    {ID_SQUARE_GRAIN__FILLED, CSharedCommand::Grain, 1},
-    {ID_VON_KOCH_GRAIN_SQUARE, CSharedCommand::Grain, 2},
-    {ID_SQUARE_GRAIN__OUTLINED, CSharedCommand::Grain, 2},
-    {ID_VON_KOCH_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_MANDELBROT_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_HILBERT_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_CESARO_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_MINKOWSKI_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_SIERPINSKI_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_SIERP_OBJ_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_PEANO_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_SQUARE_CLIPBOARD, CSharedCommand::Clipboard, 0},
-    {ID_HEIGHWAY_CLIPBOARD, CSharedCommand::Clipboard, 0},
-};
-
-CRibbonBarLink* FindRibbonBar() {
-    CMainFrameLink* pFrame = AfxGetMainFrame();
-    return pFrame != nullptr ? pFrame->GetRibbonBar() : nullptr;
-}
 
 void ShowOnEdit(CRibbonEditLink* pEdit, int nValue, const std::string& strLabel) {
     pEdit->SetEditText(std::to_string(nValue));
@@ -73,28 +20,58 @@ void ShowOnEdit(CRibbonEditLink* pEdit, int nValue, const std::string& strLabel)
 
 } // namespace
 
-CNimbrelBaseView::CNimbrelBaseView() = default;
+CNimbrelBaseView::CNimbrelBaseView(const char* pszSettingsName)
+    : m_pMainFrame(AfxGetMainFrame())
+    , m_pszSettingsName(pszSettingsName) {}
 
-CNimbrelBaseView::~CNimbrelBaseView() = default;
+CNimbrelBaseView::~CNimbrelBaseView() {
+    if (m_hosting.bKeepsInStore) {
+        SaveSettings(m_pszSettingsName);
+    }
+}
+
+void CNimbrelBaseView::AttachHost(CViewHost* pHost) {
+    m_pHost = pHost;
+    m_hosting = pHost != nullptr ? pHost->GetHosting() : kUnhosted;
+}
+
+void CNimbrelBaseView::DetachHost() {
+    m_pHost = nullptr;
+}
 
 void CNimbrelBaseView::OnInitialUpdate() {
-    if (m_pWindow != nullptr) {
-        m_pWindow->SetScrollSizes(kScrollSize, kScrollSize);
+    if (m_pHost != nullptr) {
+        m_pHost->SetScrollSizes(kScrollSize, kScrollSize);
     }
-    m_pMainFrame = AfxGetMainFrame();
-    if (m_pMainFrame == nullptr) {
-        AfxMessageBox("Internal Error: Unable to Grab Pointer to CMainFrame");
+    if (m_hosting.bUsesRibbon) {
+        m_pMainFrame = AfxGetMainFrame();
+        if (m_pMainFrame == nullptr) {
+            AfxMessageBox("Internal Error: Unable to Grab Pointer to CMainFrame");
+        }
     }
-    LoadSettings(GetSettingsName());
-    m_bKeepsSettings = true;
+    if (m_hosting.bLoadsStore) {
+        LoadSettings(m_pszSettingsName);
+    }
     OnShowWindow(true);
 }
 
-void CNimbrelBaseView::OnDraw(CDC* pDC) { DrawFractal(pDC, &m_rcBackground, &m_rcDraw); }
+void CNimbrelBaseView::OnDraw(CDC* pDC) {
+    DrawFractal(pDC, &m_rcBackground, &m_rcDraw);
+}
 
-void CNimbrelBaseView::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) { ComputeDrawingRects(); }
+void CNimbrelBaseView::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) {
+    ComputeDrawingRects();
+}
 
-void CNimbrelBaseView::OnShowWindow(bool /*bShow*/) {}
+void CNimbrelBaseView::OnShowWindow(bool bShow) {
+    if (!bShow) {
+        return;
+    }
+    for (const CSliderBinding& slider : m_sliders) {
+        SetRibbonSlider(slider.nSliderID, slider.nEditID, this->*slider.pMember,
+                        kStandardRibbonLabel);
+    }
+}
 
 void CNimbrelBaseView::ResetParameters() {
     m_nLevel = 5;
@@ -110,9 +87,9 @@ void CNimbrelBaseView::ResetParameters() {
     m_Background.m_nFading = 0;
 }
 
-void CNimbrelBaseView::SetParameters(int nLevel, int nGrain, int nParam1, int nParam2,
-                                     int nParam3, int nFrame, COLORREF crCurve,
-                                     COLORREF crFirst, COLORREF crSecond, int nFading) {
+void CNimbrelBaseView::SetParameters(int nLevel, int nGrain, int nParam1, int nParam2, int nParam3,
+                                     int nFrame, COLORREF crCurve, COLORREF crFirst,
+                                     COLORREF crSecond, int nFading) {
     m_nLevel = nLevel;
     m_nGrain = nGrain;
     m_nParam1 = nParam1;
@@ -133,8 +110,7 @@ void CNimbrelBaseView::SetFoldParameters(const std::string& strFoldCode, COLORRE
 
 void CNimbrelBaseView::ComputeDrawingRects(const CRect& rcWindow) {
     m_rcWindow = rcWindow;
-    m_rcBackground = {rcWindow.left + 4, rcWindow.top + 4, rcWindow.right - 4,
-                      rcWindow.bottom - 4};
+    m_rcBackground = {rcWindow.left + 4, rcWindow.top + 4, rcWindow.right - 4, rcWindow.bottom - 4};
     const int w = m_rcBackground.Width();
     const int h = m_rcBackground.Height();
     const int m = w < h ? w : h;
@@ -145,8 +121,8 @@ void CNimbrelBaseView::ComputeDrawingRects(const CRect& rcWindow) {
 }
 
 void CNimbrelBaseView::ComputeDrawingRects() {
-    if (m_pWindow != nullptr) {
-        ComputeDrawingRects(m_pWindow->GetWindowRectInClient());
+    if (m_pHost != nullptr) {
+        ComputeDrawingRects(m_pHost->GetWindowRectInClient());
     }
 }
 
@@ -154,8 +130,7 @@ int CNimbrelBaseView::ReadRibbonSlider(UINT nSliderID, UINT nEditID) {
     return ReadRibbonSlider(nSliderID, nEditID, kStandardRibbonLabel);
 }
 
-int CNimbrelBaseView::ReadRibbonSlider(UINT nSliderID, UINT nEditID,
-                                       const std::string& strLabel) {
+int CNimbrelBaseView::ReadRibbonSlider(UINT nSliderID, UINT nEditID, const std::string& strLabel) {
     int nResult = 1;
     CRibbonBarLink* pRibbon = FindRibbonBar();
     if (pRibbon == nullptr) {
@@ -207,48 +182,52 @@ int CNimbrelBaseView::SetFoldCodeText(const std::string& strCode) {
 }
 
 void CNimbrelBaseView::CopyToClipboard() {
-    if (m_pWindow != nullptr) {
-        m_pWindow->CopyToClipboard();
-    }
-}
-
-void CNimbrelBaseView::SaveSettingsOnDestroy() const {
-    if (m_bKeepsSettings) {
-        SaveSettings(GetSettingsName());
+    if (m_pHost != nullptr) {
+        m_pHost->CopyToClipboard();
     }
 }
 
 void CNimbrelBaseView::Invalidate(bool bErase) {
-    if (m_pWindow != nullptr) {
-        m_pWindow->Invalidate(bErase);
+    if (m_pHost != nullptr) {
+        m_pHost->Invalidate(bErase);
     }
 }
 
-void CNimbrelBaseView::MapSharedCommands(std::initializer_list<UINT> ids) {
-    for (UINT nID : ids) {
-        for (const CSharedCommand& command : kSharedCommands) {
-            if (command.nID != nID) {
-                continue;
-            }
-            switch (command.kind) {
-            case CSharedCommand::Frame:
-                OnCommand(nID, [this, nValue = command.nValue] {
-                    m_nFrame = nValue;
-                    Invalidate();
-                });
-                break;
-            case CSharedCommand::Grain:
-                OnCommand(nID, [this, nValue = command.nValue] {
-                    m_nGrain = nValue;
-                    Invalidate();
-                });
-                break;
-            case CSharedCommand::Clipboard:
-                OnCommand(nID, [this] { CopyToClipboard(); });
-                break;
-            }
-        }
+CRibbonBarLink* CNimbrelBaseView::FindRibbonBar() const {
+    if (!m_hosting.bUsesRibbon || m_pMainFrame == nullptr) {
+        return nullptr;
     }
+    return m_pMainFrame->GetRibbonBar();
+}
+
+void CNimbrelBaseView::BindSlider(UINT nSliderID, UINT nEditID, CRecordMember pMember) {
+    m_sliders.push_back({nSliderID, nEditID, pMember});
+    OnCommand(nSliderID, [this, nSliderID, nEditID, pMember] {
+        this->*pMember = ReadRibbonSlider(nSliderID, nEditID);
+        Invalidate();
+    });
+}
+
+void CNimbrelBaseView::MapFrameCommands(std::initializer_list<CValueCommand> commands) {
+    for (const CValueCommand& command : commands) {
+        OnCommand(command.nID, [this, nFrame = command.nValue] {
+            m_nFrame = nFrame;
+            Invalidate();
+        });
+    }
+}
+
+void CNimbrelBaseView::MapGrainCommands(std::initializer_list<CValueCommand> commands) {
+    for (const CValueCommand& command : commands) {
+        OnCommand(command.nID, [this, nGrain = command.nValue] {
+            m_nGrain = nGrain;
+            Invalidate();
+        });
+    }
+}
+
+void CNimbrelBaseView::MapClipboardCommand(UINT nID) {
+    OnCommand(nID, [this] { CopyToClipboard(); });
 }
 
 std::int64_t CNimbrelBaseView::CurrentTime() const {

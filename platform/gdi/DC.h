@@ -51,6 +51,8 @@ public:
     // out; an empty rectangle paints nothing. An inverted one is painted as Windows does,
     // between the same four edges with the given left and top kept and the others left out.
     virtual void FillRect(const CRect& rc, const CBrush& brush) = 0;
+    // Paints the whole surface in cr, covering whatever was drawn before.
+    virtual void Erase(COLORREF cr) = 0;
 
     void MoveTo(CPoint pt) { MoveTo(pt.x, pt.y); }
     void LineTo(CPoint pt) { LineTo(pt.x, pt.y); }

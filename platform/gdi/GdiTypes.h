@@ -3,22 +3,7 @@
 // 32-bit device pixels, and the rounded multiply-divide the curves scale with.
 #pragma once
 
-#include <cstdint>
-
-using BYTE = std::uint8_t;
-using UINT = unsigned int;
-using DWORD = std::uint32_t;
-using BOOL = int;
-
-// A colour 0x00BBGGRR: red in the low byte.
-using COLORREF = std::uint32_t;
-
-constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
-    return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
-}
-constexpr BYTE GetRValue(COLORREF cr) { return BYTE(cr & 0xFF); }
-constexpr BYTE GetGValue(COLORREF cr) { return BYTE((cr >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF cr) { return BYTE((cr >> 16) & 0xFF); }
+#include "platform/WinTypes.h"
 
 struct CPoint {
     int x = 0;

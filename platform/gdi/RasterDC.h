@@ -32,8 +32,7 @@ public:
     using CDC::LineTo;
     using CDC::MoveTo;
 
-    // Paints every pixel in cr.
-    void Erase(COLORREF cr);
+    void Erase(COLORREF cr) override;
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }

@@ -9,6 +9,11 @@ CRecordingDC::CRecordingDC(int nWidth, int nHeight, COLORREF crBackground) {
     m_recording.crBackground = crBackground;
 }
 
+void CRecordingDC::Erase(COLORREF cr) {
+    m_recording.crBackground = cr;
+    m_recording.calls.clear();
+}
+
 CDrawCall& CRecordingDC::Add(CDrawCall::EKind kind) {
     CDrawCall& call = m_recording.calls.emplace_back();
     call.kind = kind;

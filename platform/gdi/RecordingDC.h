@@ -22,6 +22,8 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void SetPixel(int x, int y, COLORREF cr) override;
     void FillRect(const CRect& rc, const CBrush& brush) override;
+    // A new background: the calls recorded so far are covered, so they are dropped.
+    void Erase(COLORREF cr) override;
     using CDC::LineTo;
     using CDC::MoveTo;
 

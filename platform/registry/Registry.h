@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 using LONG = long;
 using LSTATUS = LONG;
@@ -27,6 +27,17 @@ using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 inline HKEY const HKEY_CURRENT_USER = reinterpret_cast<HKEY>(std::uintptr_t(0x80000001));
 
 enum : DWORD { REG_NONE = 0, REG_SZ = 1, REG_EXPAND_SZ = 2, REG_BINARY = 3, REG_DWORD = 4 };
+
+// A REG_DWORD value's bytes: four, low byte first.
+struct CDwordBytes {
+    BYTE bytes[4];
+};
+constexpr CDwordBytes PackDword(DWORD dwValue) {
+    return {{BYTE(dwValue), BYTE(dwValue >> 8), BYTE(dwValue >> 16), BYTE(dwValue >> 24)}};
+}
+constexpr DWORD UnpackDword(const BYTE (&bytes)[4]) {
+    return DWORD(bytes[0]) | DWORD(bytes[1]) << 8 | DWORD(bytes[2]) << 16 | DWORD(bytes[3]) << 24;
+}
 
 enum : REGSAM {
     KEY_QUERY_VALUE = 0x0001,

@@ -8,7 +8,7 @@
 
 #include <QDockWidget>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 class CDockablePane : public QDockWidget {
     Q_OBJECT

@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QSize>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 class CImageList {
 public:

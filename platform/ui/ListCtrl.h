@@ -6,7 +6,7 @@
 
 #include <QListWidget>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 class CImageList;
 

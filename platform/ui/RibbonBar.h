@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The ribbon bar: the application button and the quick-access toolbar, the row of tabs
 // with the "Style" menu and Help on its right, and the page of the active category. Built
-// from the layout data in resources/; categories are shown, hidden and activated by index
-// (names via FindCategory). The views reach it as a CRibbonBarLink.
+// from layout data (the program's own is in resources/); categories are shown, hidden and activated
+// by index (names via FindCategory). The views reach it as a CRibbonBarLink.
 #pragma once
 
 #include <functional>

@@ -9,7 +9,7 @@
 
 #include "platform/ui/core/CmdTarget.h"
 #include "platform/ui/core/FrameLink.h"
-#include "resources/RibbonLayout.h"
+#include "platform/ui/core/RibbonData.h"
 
 class QWidget;
 

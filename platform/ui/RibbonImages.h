@@ -5,6 +5,6 @@
 
 #include <QIcon>
 
-#include "resources/RibbonLayout.h"
+#include "platform/ui/core/RibbonData.h"
 
 QIcon RibbonIcon(ERibbonImage image);

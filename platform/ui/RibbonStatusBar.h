@@ -10,7 +10,7 @@
 
 #include <QStatusBar>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 class QLabel;
 

@@ -4,9 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "platform/gdi/RasterDC.h"
 #include "platform/ui/Clipboard.h"
-#include "views/NimbrelBaseView.h"
+#include "platform/ui/HostedViewImage.h"
 
 namespace {
 
@@ -45,8 +44,9 @@ private:
     QImage m_image;
 };
 
-CViewWindow::CViewWindow(std::unique_ptr<CNimbrelBaseView> pView, QWidget* pParent)
+CViewWindow::CViewWindow(std::unique_ptr<CHostedView> pView, CViewHosting hosting, QWidget* pParent)
     : QScrollArea(pParent)
+    , m_hosting(hosting)
     , m_pView(std::move(pView))
     , m_pCanvas(new CCanvas(this)) {
     setFrameShape(QFrame::NoFrame);
@@ -54,13 +54,13 @@ CViewWindow::CViewWindow(std::unique_ptr<CNimbrelBaseView> pView, QWidget* pPare
     setWidget(m_pCanvas);
     SetScrollSizes(kDefaultScrollSize, kDefaultScrollSize);
     if (m_pView != nullptr) {
-        m_pView->AttachWindow(this);
+        m_pView->AttachHost(this);
     }
 }
 
 CViewWindow::~CViewWindow() {
     if (m_pView != nullptr) {
-        m_pView->AttachWindow(nullptr);
+        m_pView->DetachHost();
         m_pView.reset();
     }
 }
@@ -80,11 +80,11 @@ QImage CViewWindow::RenderImage(QSize size) const {
 }
 
 void CViewWindow::Render(QImage& image) const {
-    CRasterDC dc(reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
-                 int(image.bytesPerLine() / 4));
-    dc.Erase(kWindowColour);
     if (m_pView != nullptr) {
-        m_pView->OnDraw(&dc);
+        PaintHostedViewImage(*m_pView, image);
+    } else {
+        image.fill(
+            QColor(GetRValue(kWindowColour), GetGValue(kWindowColour), GetBValue(kWindowColour)));
     }
 }
 

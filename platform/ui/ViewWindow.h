@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The scrolling window that hosts one fractal view: it paints the view through the raster
-// surface into an image and puts the image on the screen, recomputes the view's rectangles
-// on every resize, tells the view when it is shown, and destroys the view with itself (the
-// view's destructor keeps its settings).
+// The scrolling window that hosts one view: it paints the view through the raster surface
+// into an image and puts the image on the screen, forwards resize and show to the view, and
+// destroys the view with itself (the view keeps its settings then, when the hosting says so).
 #pragma once
 
 #include <memory>
@@ -10,21 +9,17 @@
 #include <QImage>
 #include <QScrollArea>
 
-#include "platform/ui/core/FrameLink.h"
+#include "platform/ui/core/ViewHost.h"
 
-class CNimbrelBaseView;
-
-class CViewWindow : public QScrollArea, public CViewWindowLink {
+class CViewWindow : public QScrollArea, public CViewHost {
     Q_OBJECT
 
 public:
-    // The colour the window is erased to before the view draws: white.
-    static constexpr COLORREF kWindowColour = 0x00FFFFFF;
-
-    explicit CViewWindow(std::unique_ptr<CNimbrelBaseView> pView, QWidget* pParent = nullptr);
+    CViewWindow(std::unique_ptr<CHostedView> pView, CViewHosting hosting,
+                QWidget* pParent = nullptr);
     ~CViewWindow() override;
 
-    CNimbrelBaseView* GetView() const { return m_pView.get(); }
+    CHostedView* GetView() const { return m_pView.get(); }
     // The widget the picture is painted on, inside the scrolled area.
     QWidget* GetCanvas() const { return m_pCanvas; }
     // The view's initial update, once its window exists.
@@ -32,6 +27,7 @@ public:
     // The picture as the window paints it: erased, then drawn by the view.
     QImage RenderImage(QSize size) const;
 
+    CViewHosting GetHosting() const override { return m_hosting; }
     CRect GetWindowRectInClient() const override;
     void Invalidate(bool bErase) override;
     void SetScrollSizes(int cx, int cy) override;
@@ -47,6 +43,7 @@ private:
 
     void Render(QImage& image) const;
 
-    std::unique_ptr<CNimbrelBaseView> m_pView;
+    CViewHosting m_hosting;
+    std::unique_ptr<CHostedView> m_pView;
     QWidget* m_pCanvas;
 };

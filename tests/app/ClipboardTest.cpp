@@ -98,7 +98,7 @@ void CClipboardTest::toClipboardCopiesWhatTheViewShows() {
     CViewWindow* pWindow = pFrame->GetActiveViewWindow();
     QVERIFY(pWindow != nullptr);
     // The curves seeded from the time draw the same picture for both paints below.
-    pWindow->GetView()->SetClock([] { return std::int64_t(1234567); });
+    pFrame->GetActiveView()->SetClock([] { return std::int64_t(1234567); });
 
     pFrame->RouteCommand(nCommand);
 

@@ -10,11 +10,13 @@
 #include <vector>
 
 #include "platform/gdi/RecordingDC.h"
-#include "platform/ui/core/FrameLink.h"
+#include "platform/ui/core/ViewHost.h"
 #include "views/NimbrelBaseView.h"
 
-class CCountingWindow : public CViewWindowLink {
+// A window that drives the ribbon and leaves the store alone, as a view no host took.
+class CCountingWindow : public CViewHost {
 public:
+    CViewHosting GetHosting() const override { return kUnhosted; }
     CRect GetWindowRectInClient() const override { return {0, 0, 100, 100}; }
     void Invalidate(bool bErase) override { m_nErasingRepaints += bErase ? 1 : 0; }
     void SetScrollSizes(int, int) override {}
@@ -94,6 +96,7 @@ public:
     void Rectangle(int, int, int, int) override { Count(CDrawCall::Rectangle); }
     void SetPixel(int, int, COLORREF) override { Count(CDrawCall::SetPixel); }
     void FillRect(const CRect&, const CBrush&) override { Count(CDrawCall::FillRect); }
+    void Erase(COLORREF) override {}
 
     long long m_nCounts[CDrawCall::FillRect + 1] = {};
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/gdi/RecordingDC.h"
-#include "platform/ui/core/FrameLink.h"
+#include "platform/ui/core/ViewHost.h"
 #include "resources/Resource.h"
 
 namespace {
@@ -190,8 +190,10 @@ public:
     int m_nWrites = 0;
 };
 
-class CCountingWindow : public CViewWindowLink {
+// A window that drives the ribbon and leaves the store alone, as a view no host took.
+class CCountingWindow : public CViewHost {
 public:
+    CViewHosting GetHosting() const override { return kUnhosted; }
     CRect GetWindowRectInClient() const override { return {0, 0, 100, 100}; }
     void Invalidate(bool bErase) override { m_nErasingRepaints += bErase ? 1 : 0; }
     void SetScrollSizes(int, int) override {}
@@ -215,7 +217,7 @@ TEST(HeighwayViewTest, CodeCommandTakesTheTypedCodeAndCutsItToSixteen) {
         ribbon.m_strText = c.strTyped;
         CCountingWindow window;
         CHeighwayView view;
-        view.AttachWindow(&window);
+        view.AttachHost(&window);
         EXPECT_TRUE(view.OnCmdMsg(ID_HEIGHWAY_CODE));
         EXPECT_EQ(view.m_strFoldCode, c.strKept);
         EXPECT_EQ(view.m_nParam1, int(c.strKept.size()));

@@ -144,7 +144,7 @@ TEST(PeanoViewTest, CommandsSetTheRecordAndRepaint) {
     frame.m_ribbon.m_edits[ID_PEANO_RECURSION];
     CCountingWindow window;
     CPeanoView view;
-    view.AttachWindow(&window);
+    view.AttachHost(&window);
     const struct {
         UINT nID;
         int CPeanoView::*pMember;

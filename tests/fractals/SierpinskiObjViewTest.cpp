@@ -253,7 +253,7 @@ TEST(SierpinskiObjViewTest, CommandsSetTheRecordAndRepaint) {
     frame.m_ribbon.m_edits[ID_SIERPINSKI_OBJ_RECURSION];
     CCountingWindow window;
     CSierpinskiObjView view;
-    view.AttachWindow(&window);
+    view.AttachHost(&window);
     const struct {
         UINT nID;
         int CSierpinskiObjView::*pMember;

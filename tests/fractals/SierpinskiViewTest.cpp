@@ -210,7 +210,7 @@ TEST(SierpinskiViewTest, CommandsSetTheRecordAndRepaint) {
     frame.m_ribbon.m_edits[ID_SIERPINSKI_RECURSION];
     CCountingWindow window;
     CSierpinskiView view;
-    view.AttachWindow(&window);
+    view.AttachHost(&window);
     const struct {
         UINT nID;
         int CSierpinskiView::*pMember;

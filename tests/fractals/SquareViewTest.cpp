@@ -166,7 +166,7 @@ TEST(SquareViewTest, CommandsSetTheRecordAndRepaint) {
     frame.m_ribbon.m_edits[ID_SQUARE_RECURSION];
     CCountingWindow window;
     CSquareView view;
-    view.AttachWindow(&window);
+    view.AttachHost(&window);
     const struct {
         UINT nID;
         int CSquareView::*pMember;

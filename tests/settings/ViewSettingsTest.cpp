@@ -13,14 +13,37 @@ namespace {
 // A view with a known record and nothing else.
 class CSettingsView : public CNimbrelBaseView {
 public:
-    CSettingsView() { SetDefaults(); }
-    const char* GetSettingsName() const override { return "TestView"; }
+    CSettingsView()
+        : CNimbrelBaseView("TestView") {
+        SetDefaults();
+    }
     void SetDefaults() override {
         ResetParameters();
         SetParameters(7, 1, 2, 3, 4, 5, 0x00112233, 0x00445566, 0x00778899, 6);
         m_strFoldCode = "1";
     }
     void DrawFractal(CDC*, CRect*, CRect*) override {}
+};
+
+// Hosts a view as the main window does: the record is loaded at the initial update and
+// kept in the store when the view ends.
+class CStoreHost : public CViewHost {
+public:
+    explicit CStoreHost(CNimbrelBaseView& view, CViewHosting hosting = kMainWindowHosting)
+        : m_view(view)
+        , m_hosting(hosting) {
+        m_view.AttachHost(this);
+    }
+    ~CStoreHost() override { m_view.DetachHost(); }
+    CViewHosting GetHosting() const override { return m_hosting; }
+    CRect GetWindowRectInClient() const override { return {0, 0, 100, 100}; }
+    void Invalidate(bool) override {}
+    void SetScrollSizes(int, int) override {}
+    void CopyToClipboard() override {}
+
+private:
+    CNimbrelBaseView& m_view;
+    CViewHosting m_hosting;
 };
 
 struct CRecord {
@@ -258,16 +281,23 @@ TEST_F(ViewSettingsTest, FirstRunCreatesTheKeySilentlyAndViewsStartOnDefaults) {
     EXPECT_FALSE(TakeRegistryStoreWarning().has_value());
 }
 
-TEST_F(ViewSettingsTest, ViewSavesOnDestructionOnlyAfterItsInitialUpdate) {
+TEST_F(ViewSettingsTest, ViewSavesOnDestructionOnlyWhenItsHostKeepsItsRecord) {
     {
         CVonKochView drawnOnly;
         drawnOnly.m_nLevel = 2;
+    }
+    {
+        CVonKochView picture;
+        CStoreHost host(picture, kStoredPictureHosting);
+        picture.OnInitialUpdate();
+        picture.m_nLevel = 2;
     }
     std::string strText;
     EXPECT_EQ(ReadRegistryString(kParameterKey, "VonKochView", strText), ERROR_FILE_NOT_FOUND);
     std::string strExpected;
     {
         CVonKochView view;
+        CStoreHost host(view);
         view.OnInitialUpdate();
         view.m_nLevel = 3;
         strExpected = view.FormatSettings("VonKochView");
@@ -275,6 +305,7 @@ TEST_F(ViewSettingsTest, ViewSavesOnDestructionOnlyAfterItsInitialUpdate) {
     EXPECT_EQ(ReadRegistryString(kParameterKey, "VonKochView", strText), ERROR_SUCCESS);
     EXPECT_EQ(strText, strExpected);
     CVonKochView next;
+    CStoreHost host(next);
     next.OnInitialUpdate();
     EXPECT_EQ(next.m_nLevel, 3);
 }
@@ -285,6 +316,7 @@ TEST_F(ViewSettingsTest, DamagedStoreIsReportedOnceAndTheViewStartsOnDefaults) {
     EXPECT_EQ(CreateRegistryBranch(kParameterKey), 1);
     CVonKochView defaults;
     CVonKochView view;
+    CStoreHost host(view);
     view.OnInitialUpdate();
     EXPECT_EQ(view.FormatSettings("VonKochView"), defaults.FormatSettings("VonKochView"));
     const std::optional<std::string> warning = TakeRegistryStoreWarning();
@@ -309,6 +341,7 @@ TEST_F(ViewSettingsTest, StoreThatCannotBeWrittenShowsTheBranchFailureAndKeepsDe
         CVonKochView defaults;
         {
             CVonKochView view;
+            CStoreHost host(view);
             view.OnInitialUpdate();
             EXPECT_EQ(view.FormatSettings("VonKochView"), defaults.FormatSettings("VonKochView"));
             view.m_nLevel = 1;

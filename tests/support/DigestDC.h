@@ -32,6 +32,7 @@ public:
     void FillRect(const CRect& rc, const CBrush& brush) override {
         Mix(10, rc.left, rc.top, rc.right, rc.bottom, int(brush.crColor));
     }
+    void Erase(COLORREF cr) override { Mix(11, int(cr)); }
 
     std::uint64_t m_nDigest = 14695981039346656037ull;
     std::uint64_t m_nCalls = 0;

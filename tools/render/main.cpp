@@ -11,6 +11,7 @@
 #include "platform/gdi/RecordingDC.h"
 #include "platform/gdi/SvgWriter.h"
 #include "platform/gdi/TraceFile.h"
+#include "platform/ui/core/ViewHost.h"
 #include "tools/render/AtomicFile.h"
 #include "tools/render/RenderOptions.h"
 
@@ -18,8 +19,33 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 2;
-// The window colour the surface is erased to before the view paints.
-constexpr COLORREF kWindowColour = 0x00FFFFFF;
+constexpr UINT SIZE_RESTORED = 0;
+
+// The renderer hosts the one view it draws: a picture of the requested size, the stored
+// record only with --stored, and never the ribbon or a write to the store.
+class CRenderHost : public CViewHost {
+public:
+    CRenderHost(CNimbrelBaseView& view, const CRenderOptions& options)
+        : m_view(view)
+        , m_rcPicture{0, 0, options.nWidth, options.nHeight}
+        , m_hosting{options.bStored, false, false} {
+        m_view.AttachHost(this);
+    }
+    ~CRenderHost() override { m_view.DetachHost(); }
+    CRenderHost(const CRenderHost&) = delete;
+    CRenderHost& operator=(const CRenderHost&) = delete;
+
+    CViewHosting GetHosting() const override { return m_hosting; }
+    CRect GetWindowRectInClient() const override { return m_rcPicture; }
+    void Invalidate(bool /*bErase*/) override {}
+    void SetScrollSizes(int /*cx*/, int /*cy*/) override {}
+    void CopyToClipboard() override {}
+
+private:
+    CNimbrelBaseView& m_view;
+    CRect m_rcPicture;
+    CViewHosting m_hosting;
+};
 
 int Fail(const std::string& strMessage) {
     std::fprintf(stderr, "nimbrel-render: %s\n", strMessage.c_str());
@@ -50,11 +76,10 @@ void ApplyOptions(const CRenderOptions& options, CNimbrelBaseView& view) {
     if (options.nSeed) {
         view.SetClock([nSeed = *options.nSeed] { return nSeed; });
     }
+    view.OnSize(SIZE_RESTORED, options.nWidth, options.nHeight);
     if (options.rcDraw) {
         view.m_rcBackground = *options.rcDraw;
         view.m_rcDraw = *options.rcDraw;
-    } else {
-        view.ComputeDrawingRects(CRect{0, 0, options.nWidth, options.nHeight});
     }
 }
 
@@ -69,16 +94,15 @@ int Replay(const CRenderOptions& options) {
     if (!trace.recording) {
         return Fail(trace.strError);
     }
-    CRasterDC dc(trace.recording->nWidth, trace.recording->nHeight,
-                 trace.recording->crBackground);
+    CRasterDC dc(trace.recording->nWidth, trace.recording->nHeight, trace.recording->crBackground);
     Replay(*trace.recording, &dc);
     return WritePng(options.strPngPath, dc);
 }
 
 int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
     if (!options.strPngPath.empty()) {
-        CRasterDC dc(options.nWidth, options.nHeight, kWindowColour);
-        view.OnDraw(&dc);
+        CRasterDC dc(options.nWidth, options.nHeight);
+        PaintHostedView(view, dc);
         if (const int nResult = WritePng(options.strPngPath, dc); nResult != kExitOk) {
             return nResult;
         }
@@ -86,8 +110,8 @@ int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
     if (options.strTracePath.empty() && options.strSvgPath.empty()) {
         return kExitOk;
     }
-    CRecordingDC dc(options.nWidth, options.nHeight, kWindowColour);
-    view.OnDraw(&dc);
+    CRecordingDC dc(options.nWidth, options.nHeight);
+    PaintHostedView(view, dc);
     const struct {
         const std::string& strPath;
         std::string (*pfnWrite)(const CRecording&);
@@ -108,7 +132,8 @@ int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const CParsedOptions parsed = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const CParsedOptions parsed =
+        ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
         return Fail(parsed.strError);
     }
@@ -131,9 +156,8 @@ int main(int argc, char** argv) {
         return Fail("unknown curve '" + options.strCurve + "' (see --list)");
     }
     std::unique_ptr<CNimbrelBaseView> pView = pInfo->pfnCreate();
-    if (options.bStored) {
-        pView->LoadSettings(pView->GetSettingsName());
-    }
+    CRenderHost host(*pView, options);
+    pView->OnInitialUpdate();
     ApplyOptions(options, *pView);
     if (options.bPrintSettings) {
         std::fputs(pView->FormatSettings(pView->GetSettingsName()).c_str(), stdout);

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 // The state an update handler gives a command's element.
 class CCmdUI {

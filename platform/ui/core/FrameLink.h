@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// What a view sees of the window that hosts it and of the main window's ribbon. The Qt
-// windows implement these; without them (tests, the renderer) a view still draws, and its
-// ribbon helpers behave as when the ribbon is missing.
+// What a view sees of the main window and its ribbon. The Qt windows implement these;
+// without them (tests, the renderer) a view still draws, and its ribbon helpers behave as
+// when the ribbon is missing.
 #pragma once
 
 #include <string>
@@ -51,16 +51,3 @@ public:
 // The application's main window, as the views reach it; null when there is none.
 CMainFrameLink* AfxGetMainFrame();
 void AfxSetMainFrame(CMainFrameLink* pFrame);
-
-// The window that hosts one view.
-class CViewWindowLink {
-public:
-    virtual ~CViewWindowLink() = default;
-    // The window rectangle expressed in the window's own client coordinates.
-    virtual CRect GetWindowRectInClient() const = 0;
-    // Asks for a repaint of the whole window, with the background erased when bErase.
-    virtual void Invalidate(bool bErase) = 0;
-    virtual void SetScrollSizes(int cx, int cy) = 0;
-    // Puts what the window shows on the clipboard as an image.
-    virtual void CopyToClipboard() = 0;
-};

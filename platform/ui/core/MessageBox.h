@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 enum : UINT { MB_OK = 0x0, MB_ICONERROR = 0x10, MB_ICONWARNING = 0x30, MB_ICONINFORMATION = 0x40 };
 enum : int { IDOK = 1, IDCANCEL = 2 };

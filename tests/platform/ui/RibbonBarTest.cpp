@@ -19,6 +19,7 @@
 #include "platform/ui/RibbonSlider.h"
 #include "platform/ui/Text.h"
 #include "resources/Resource.h"
+#include "resources/RibbonLayout.h"
 
 class CRibbonBarTest : public QObject {
     Q_OBJECT

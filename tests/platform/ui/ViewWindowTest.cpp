@@ -17,12 +17,12 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 class CProbeView : public CNimbrelBaseView {
 public:
     explicit CProbeView(bool* pbDestroyed)
-        : m_pbDestroyed(pbDestroyed) {
+        : CNimbrelBaseView("ProbeView")
+        , m_pbDestroyed(pbDestroyed) {
         SetDefaults();
     }
     ~CProbeView() override { *m_pbDestroyed = true; }
 
-    const char* GetSettingsName() const override { return "ProbeView"; }
     void SetDefaults() override { ResetParameters(); }
     void DrawFractal(CDC* pDC, CRect* /*prcBackground*/, CRect* prcDraw) override {
         ++m_nDraws;
@@ -84,7 +84,7 @@ void CViewWindowTest::init() {
     m_bDestroyed = false;
     auto pView = std::make_unique<CProbeView>(&m_bDestroyed);
     m_pView = pView.get();
-    m_pWindow = std::make_unique<CViewWindow>(std::move(pView));
+    m_pWindow = std::make_unique<CViewWindow>(std::move(pView), kMainWindowHosting);
     m_pWindow->OnInitialUpdate();
     m_pWindow->resize(300, 200);
     m_pWindow->show();
@@ -98,7 +98,7 @@ void CViewWindowTest::cleanup() {
 
 void CViewWindowTest::initialUpdateSetsTheScrollSize() {
     QCOMPARE(m_pWindow->GetCanvas()->minimumSize(), QSize(100, 100));
-    QCOMPARE(m_pView->GetWindow(), static_cast<CViewWindowLink*>(m_pWindow.get()));
+    QCOMPARE(m_pView->GetHost(), static_cast<CViewHost*>(m_pWindow.get()));
     // There is no main window in this test: the view says so and carries on.
     QCOMPARE(m_pEnvironment->messages.m_texts,
              std::vector<std::string>{"Internal Error: Unable to Grab Pointer to CMainFrame"});

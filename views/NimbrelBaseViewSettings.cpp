@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: MIT
-// The settings string of a view: ten numbers for every curve, the folding code and four
-// colour values for the Heighway dragon. Read back with the formatted-scan rules of
+// CNimbrelBaseView's settings string: ten numbers for every curve, the folding code and
+// four colour values for the Heighway dragon. Read back with the formatted-scan rules of
 // SettingsScan.h; a string that does not give every number leaves the record as it was.
 #include <cstdio>
 
-#include "settings/RegistryFunctions.h"
+#include "settings/ProgramSettings.h"
 #include "settings/SettingsScan.h"
 #include "views/NimbrelBaseView.h"
 
 namespace {
 
-// The one value name whose string holds a folding code; compared byte for byte.
-constexpr const char* kHeighwayName = "HeighwayView";
 // The folding code always takes sixteen entries, one per character, padded with "0,".
 constexpr int kFoldEntries = 16;
 constexpr int kRecordNumbers = 10;
@@ -26,7 +24,7 @@ int ColourNumber(COLORREF cr) {
 
 std::string CNimbrelBaseView::FormatSettings(const std::string& strName) const {
     char buffer[256];
-    if (strName == kHeighwayName) {
+    if (strName == kHeighwaySettings) {
         std::string strText = std::to_string(m_strFoldCode.size()) + ",";
         int nEntries = 0;
         for (char c : m_strFoldCode) {
@@ -55,7 +53,7 @@ std::string CNimbrelBaseView::FormatSettings(const std::string& strName) const {
 
 BOOL CNimbrelBaseView::ParseSettings(const std::string& strName, const std::string& strText) {
     int v[kFoldNumbers] = {};
-    if (strName == kHeighwayName) {
+    if (strName == kHeighwaySettings) {
         if (ScanSettingsNumbers(strText, v) < kFoldNumbers) {
             return 0;
         }
@@ -75,13 +73,10 @@ BOOL CNimbrelBaseView::ParseSettings(const std::string& strName, const std::stri
 }
 
 void CNimbrelBaseView::SaveSettings(const std::string& strName) const {
-    WriteRegistryString(kParameterKey, strName, REG_SZ, FormatSettings(strName));
+    WriteViewSettings(strName, FormatSettings(strName));
 }
 
 BOOL CNimbrelBaseView::LoadSettings(const std::string& strName) {
-    std::string strText;
-    if (ReadRegistryString(kParameterKey, strName, strText) != 0) {
-        return 0;
-    }
-    return ParseSettings(strName, strText);
+    const std::optional<std::string> strText = ReadViewSettings(strName);
+    return strText ? ParseSettings(strName, *strText) : 0;
 }
