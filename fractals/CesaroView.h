@@ -5,6 +5,8 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, recursion level and the pen width of the outermost motif (ribbon
+// 1..10); m_nFrame, m_nGrain and m_nParam1 to m_nParam3 unused.
 class CCesaroView : public CNimbrelBaseView {
 public:
     // The level is also the pen width of the outermost motif. A stored level above the

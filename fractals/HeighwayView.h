@@ -7,6 +7,9 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_strFoldCode, one character a fold, first fold first ('1' one way, any other
+// character the other way, at most 16); m_nParam1, the number of folds, always the code's
+// length; m_nLevel, m_nFrame, m_nGrain, m_nParam2 and m_nParam3 unused.
 class CHeighwayView : public CNimbrelBaseView {
 public:
     // The ribbon takes at most 16 folds; a longer typed code is cut to them. The drawing

@@ -5,6 +5,8 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, recursion level (ribbon 1..10, level 1 a single "U"); m_nParam1, the
+// similarity ratio r (ribbon 1..12); m_nFrame, m_nGrain, m_nParam2 and m_nParam3 unused.
 class CHilbertView : public CNimbrelBaseView {
 public:
     // Only the level ends the recursion, and every level draws four times the cells of the

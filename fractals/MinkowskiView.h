@@ -5,6 +5,9 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, generations of the motif (ribbon 1..10); m_nFrame, start figure
+// (2 line, 3 triangle, 4 square, any other draws no curve); m_nGrain and m_nParam1 to
+// m_nParam3 unused.
 class CMinkowskiView : public CNimbrelBaseView {
 public:
     // The deepest recursion drawn, the ribbon's maximum. A stored level outside 1..10 (a

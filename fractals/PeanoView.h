@@ -5,6 +5,8 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, the number of 3 x 3 subdivisions (ribbon 1..5); m_nGrain, 0 outline,
+// 1 outline and filled cells; m_nFrame and m_nParam1 to m_nParam3 unused.
 class CPeanoView : public CNimbrelBaseView {
 public:
     // The deepest subdivision drawn, the ribbon's maximum: 9^5 = 59049 cells. A stored

@@ -7,6 +7,7 @@
 #include "resources/Resource.h"
 #include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
+#include "views/Pentagon.h"
 
 CSierpinskiObjView::CSierpinskiObjView()
     : CNimbrelBaseView(kSierpinskiObjSettings) {
@@ -72,15 +73,7 @@ void CSierpinskiObjView::DrawObject(CDC* pDC, const CRect& rc) {
         }
         break;
     case 5: {
-        // 1.1756 = 2 sin 36 degrees, the side of a regular pentagon of radius half;
-        // 0.309, 0.951 and 1.5388 are cos 72, sin 72 and sin 72 + sin 36.
-        const int s = MulDiv(half, 11756, 10000);
-        const int x1 = L + (W - s) / 2, x5 = R - (W - s) / 2;
-        const int y1 = B - (B - T) / 40 - m;
-        const int a = MulDiv(s, 309, 1000), b = MulDiv(s, 951, 1000);
-        const int c = MulDiv(s, 15388, 10000);
-        const CPoint p[5] = {
-            {x1, y1}, {x1 - a, y1 - b}, {L + half, y1 - c}, {x5 + a, y1 - b}, {x5, y1}};
+        const std::array<CPoint, 5> p = PentagonOnBase(L, R, B - (B - T) / 40 - m);
         if (bCloud) {
             ScatterPentagon(pDC, p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, p[3].x, p[3].y,
                             p[4].x, p[4].y);

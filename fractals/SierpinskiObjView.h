@@ -5,6 +5,11 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, recursion level (ribbon 1..8, level 1 the start figure itself);
+// m_nFrame, the object (3 triangle, 4 carpet, 5 pentagon, 6 hexagon); m_nGrain, leaves
+// outlined (0) or filled (1); m_nParam1, drawing mode (0 recursive figures, any other point
+// clouds); m_nParam2, points in a cloud; m_nParam3, point colours (0 the curve colour, any
+// other random). m_nParam1 to m_nParam3 come only from the defaults and the settings string.
 class CSierpinskiObjView : public CNimbrelBaseView {
 public:
     // The deepest level drawn, the ribbon's maximum: the carpet then has 8^7 = 2097152

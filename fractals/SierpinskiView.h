@@ -5,6 +5,9 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, recursion level (ribbon 1..8); m_nGrain, 0 outline, 1 outline and
+// filled cells; m_nParam1, the guide grid (0 none, any other draws it; set only by the
+// defaults and a loaded settings string); m_nFrame, m_nParam2 and m_nParam3 unused.
 class CSierpinskiView : public CNimbrelBaseView {
 public:
     // The deepest level drawn, the ribbon's maximum: 5^7 = 78125 cells. A stored level

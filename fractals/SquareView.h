@@ -5,6 +5,8 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, recursion level (ribbon 1..10, level 1 the first square alone);
+// m_nGrain, 0 normal, 1 filled, 2 outlined; m_nFrame and m_nParam1 to m_nParam3 unused.
 class CSquareView : public CNimbrelBaseView {
 public:
     // The deepest level drawn, the ribbon's maximum: 1 + 4 x (3^9 - 1) / 2 = 39365

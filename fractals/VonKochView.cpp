@@ -8,6 +8,7 @@
 #include "resources/Resource.h"
 #include "settings/ProgramSettings.h"
 #include "views/CurveSquare.h"
+#include "views/Pentagon.h"
 
 namespace {
 
@@ -159,19 +160,8 @@ template <class Step> void CVonKochView::PassEdges(const CRect& rc, bool bMeasur
         chain({{l, b}, {l, t}, {r, t}, {r, b}, {l, b}});
         break;
     case 5: {
-        const int s = MulDiv((r - l) / 2, 11756, 10000);
-        const int x0 = l + (r - s - l) / 2;
-        const int x4 = r - (r - s - l) / 2;
-        const int yb = b - (b - t) / 40;
-        const int a = MulDiv(s, 309, 1000);
-        const int e = MulDiv(s, 951, 1000);
-        const int c = MulDiv(s, 15388, 10000);
-        chain({{x0, yb},
-               {x0 - a, yb - e},
-               {l + (r - l) / 2, yb - c},
-               {x4 + a, yb - e},
-               {x4, yb},
-               {x0, yb}});
+        const std::array<CPoint, 5> p = PentagonOnBase(l, r, b - (b - t) / 40);
+        chain({p[0], p[1], p[2], p[3], p[4], p[0]});
         break;
     }
     case 6: {

@@ -8,6 +8,11 @@
 
 #include "views/NimbrelBaseView.h"
 
+// The record: m_nLevel, edge subdivisions (ribbon 1..10); m_nFrame, start figure (2 line,
+// 3 triangle, 4 square, 5 pentagon, 6 hexagon); m_nGrain, bump shape (1 triangle, any other
+// square); m_nParam1, orientation factor (1 outside, -1 inside, 2 random); m_nParam2,
+// similarity ratio, the bump height in thousandths of the edge (ribbon 150..1000);
+// m_nParam3 unused.
 class CVonKochView : public CNimbrelBaseView {
 public:
     // The deepest subdivision drawn. The ribbon goes up to it, and a stored level above it
