@@ -4,7 +4,7 @@
 #include "platform/registry/StoreRecovery.h"
 #include "platform/shell/ShellOpen.h"
 #include "platform/ui/core/MessageBox.h"
-#include "settings/RegistryFunctions.h"
+#include "settings/ProgramSettings.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ CNimbrelApp::~CNimbrelApp() {
 }
 
 BOOL CNimbrelApp::InitInstance() {
-    CreateRegistryBranch(kParameterKey);
+    CreateParameterKey();
     ReportDamagedStore();
     auto* pFrame = new CMainFrame(this);
     m_pMainWnd = pFrame;

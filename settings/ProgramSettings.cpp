@@ -19,6 +19,10 @@ constexpr int kDefaultApplicationLook = ID_VIEW_APPLOOK_VS_2008;
 
 } // namespace
 
+void CreateParameterKey() {
+    CreateRegistryBranch(kParameterKey);
+}
+
 std::optional<std::string> ReadViewSettings(const std::string& strName) {
     std::string strText;
     if (ReadRegistryString(kParameterKey, strName, strText) != ERROR_SUCCESS) {

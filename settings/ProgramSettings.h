@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// Creates the key of the program's values when it is missing; a failure is shown to the
+// user once, and every value then reads as its default.
+void CreateParameterKey();
+
 // The value names of the ten views' settings strings, in view position order.
 inline constexpr const char* kVonKochSettings = "VonKochView";
 inline constexpr const char* kMandelbrotSettings = "MandelbrotView";
