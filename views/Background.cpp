@@ -46,9 +46,9 @@ void CBackground::Fill(const CRect& rc, CDC* pDC) const {
     const float fStepY = float(rc.Height()) / (float(nBands) * fFactor);
 
     const COLORREF crStart = m_nFading == 6 ? m_crSecond : m_crFirst;
-    const CRunningColour colour{float(GetRValue(crStart)),   float(GetGValue(crStart)),
-                                float(GetBValue(crStart)),   float(dR) / float(nBands),
-                                float(dG) / float(nBands),   float(dB) / float(nBands)};
+    const CRunningColour colour{float(GetRValue(crStart)), float(GetGValue(crStart)),
+                                float(GetBValue(crStart)), float(dR) / float(nBands),
+                                float(dG) / float(nBands), float(dB) / float(nBands)};
     if (bRings) {
         FillRings(rc, pDC, nBands, fStepX, fStepY, colour, m_nFading == 6 ? -1.0f : 1.0f);
     } else {
@@ -58,7 +58,7 @@ void CBackground::Fill(const CRect& rc, CDC* pDC) const {
 
 void CBackground::FillBands(const CRect& rc, CDC* pDC, int nBands, float fStepX, float fStepY,
                             CRunningColour colour) const {
-    float p = m_nFading == 1 ? float(rc.top)
+    float p = m_nFading == 1   ? float(rc.top)
               : m_nFading == 2 ? float(rc.bottom)
               : m_nFading == 3 ? float(rc.left)
                                : float(rc.right);

@@ -90,9 +90,13 @@ void CNimbrelBaseView::OnInitialUpdate() {
     OnShowWindow(true);
 }
 
-void CNimbrelBaseView::OnDraw(CDC* pDC) { DrawFractal(pDC, &m_rcBackground, &m_rcDraw); }
+void CNimbrelBaseView::OnDraw(CDC* pDC) {
+    DrawFractal(pDC, &m_rcBackground, &m_rcDraw);
+}
 
-void CNimbrelBaseView::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) { ComputeDrawingRects(); }
+void CNimbrelBaseView::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) {
+    ComputeDrawingRects();
+}
 
 void CNimbrelBaseView::OnShowWindow(bool /*bShow*/) {}
 
@@ -110,9 +114,9 @@ void CNimbrelBaseView::ResetParameters() {
     m_Background.m_nFading = 0;
 }
 
-void CNimbrelBaseView::SetParameters(int nLevel, int nGrain, int nParam1, int nParam2,
-                                     int nParam3, int nFrame, COLORREF crCurve,
-                                     COLORREF crFirst, COLORREF crSecond, int nFading) {
+void CNimbrelBaseView::SetParameters(int nLevel, int nGrain, int nParam1, int nParam2, int nParam3,
+                                     int nFrame, COLORREF crCurve, COLORREF crFirst,
+                                     COLORREF crSecond, int nFading) {
     m_nLevel = nLevel;
     m_nGrain = nGrain;
     m_nParam1 = nParam1;
@@ -133,8 +137,7 @@ void CNimbrelBaseView::SetFoldParameters(const std::string& strFoldCode, COLORRE
 
 void CNimbrelBaseView::ComputeDrawingRects(const CRect& rcWindow) {
     m_rcWindow = rcWindow;
-    m_rcBackground = {rcWindow.left + 4, rcWindow.top + 4, rcWindow.right - 4,
-                      rcWindow.bottom - 4};
+    m_rcBackground = {rcWindow.left + 4, rcWindow.top + 4, rcWindow.right - 4, rcWindow.bottom - 4};
     const int w = m_rcBackground.Width();
     const int h = m_rcBackground.Height();
     const int m = w < h ? w : h;
@@ -154,8 +157,7 @@ int CNimbrelBaseView::ReadRibbonSlider(UINT nSliderID, UINT nEditID) {
     return ReadRibbonSlider(nSliderID, nEditID, kStandardRibbonLabel);
 }
 
-int CNimbrelBaseView::ReadRibbonSlider(UINT nSliderID, UINT nEditID,
-                                       const std::string& strLabel) {
+int CNimbrelBaseView::ReadRibbonSlider(UINT nSliderID, UINT nEditID, const std::string& strLabel) {
     int nResult = 1;
     CRibbonBarLink* pRibbon = FindRibbonBar();
     if (pRibbon == nullptr) {

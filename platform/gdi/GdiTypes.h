@@ -16,9 +16,15 @@ using COLORREF = std::uint32_t;
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF cr) { return BYTE(cr & 0xFF); }
-constexpr BYTE GetGValue(COLORREF cr) { return BYTE((cr >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF cr) { return BYTE((cr >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF cr) {
+    return BYTE(cr & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF cr) {
+    return BYTE((cr >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF cr) {
+    return BYTE((cr >> 16) & 0xFF);
+}
 
 struct CPoint {
     int x = 0;

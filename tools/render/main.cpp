@@ -69,8 +69,7 @@ int Replay(const CRenderOptions& options) {
     if (!trace.recording) {
         return Fail(trace.strError);
     }
-    CRasterDC dc(trace.recording->nWidth, trace.recording->nHeight,
-                 trace.recording->crBackground);
+    CRasterDC dc(trace.recording->nWidth, trace.recording->nHeight, trace.recording->crBackground);
     Replay(*trace.recording, &dc);
     return WritePng(options.strPngPath, dc);
 }
@@ -108,7 +107,8 @@ int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const CParsedOptions parsed = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    const CParsedOptions parsed =
+        ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
         return Fail(parsed.strError);
     }
