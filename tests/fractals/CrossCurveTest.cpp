@@ -117,7 +117,7 @@ std::vector<CLevelCase> LevelCases() {
             cases.push_back({pszCurve, setup, rcDraw, nStored, nDrawnAs});
         }
     };
-    // Every level outside 1..10 draws the deepest picture.
+    // Mandelbrot and Minkowski draw every level outside 1..10 as the deepest picture.
     const auto allOutside = {0, -1, -1000000, INT_MIN, 11, 1000000, INT_MAX};
 
     // Above 10 a level would be a pen that many pixels wide and a recursion that deep.
@@ -155,12 +155,10 @@ std::vector<CLevelCase> LevelCases() {
     }
     // Subdividing at most ten times ends pictures whose pieces never shrink (a square bump,
     // a tall triangle) as well as ordinary ones.
-    for (const CRecordSetup shape :
-         {CRecordSetup{.nGrain = 2, .nParam2 = 348}, CRecordSetup{.nGrain = 1, .nParam2 = 750},
-          CRecordSetup{.nGrain = 2, .nParam2 = 1000}}) {
-        CRecordSetup setup = shape;
-        setup.nFrame = 2;
-        setup.nParam1 = 1;
+    for (const CRecordSetup& setup :
+         {CRecordSetup{.nFrame = 2, .nGrain = 2, .nParam1 = 1, .nParam2 = 348},
+          CRecordSetup{.nFrame = 2, .nGrain = 1, .nParam1 = 1, .nParam2 = 750},
+          CRecordSetup{.nFrame = 2, .nGrain = 2, .nParam1 = 1, .nParam2 = 1000}}) {
         add("koch", setup, {0, 0, 40, 40}, {-1, 2000000000}, CVonKochView::kMaxLevel);
     }
     return cases;
