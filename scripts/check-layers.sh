@@ -31,9 +31,8 @@ allowed_for() {
     settings/*) echo "^(${lower_platform}|settings/)" ;;
     views/*) echo "^(${lower_platform}|settings/|views/|${command_ids})" ;;
     fractals/*) echo "^(${lower_platform}|settings/|views/|fractals/|${command_ids})" ;;
-    resources/*) echo "^(${lower_platform}|resources/)" ;;
-    dialogs/*) echo "^(platform/|settings/|views/|fractals/|resources/|dialogs/)" ;;
-    app/*) echo "^(platform/|settings/|views/|fractals/|resources/|dialogs/|app/)" ;;
+    # app/, dialogs/ and resources/ are one layer, the top one (nimbrel_app).
+    resources/* | dialogs/* | app/*) echo "^(platform/|settings/|views/|fractals/|resources/|dialogs/|app/)" ;;
     tools/render/*) echo "^(${lower_platform}|settings/|views/|fractals/|tools/render/)" ;;
     *) echo "" ;;
     esac

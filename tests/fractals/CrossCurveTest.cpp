@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What every curve of the catalogue does alike, one table each: a drawing square with no
 // inside or far off shows only the background, a stored level outside the ribbon's range
-// draws as a level inside it, the commands set the record, and showing a view puts its level
-// on the ribbon. A row names the curve by its renderer name.
+// draws as a level inside it, an unknown frame or grain draws no curve, the commands set the
+// record, and showing a view puts its level on the ribbon. A row names the curve by its
+// renderer name.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -178,6 +179,56 @@ TEST_P(CurveLevelTest, StoredLevelOutsideTheRibbonDrawsAsALevelInside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalog, CurveLevelTest, testing::ValuesIn(LevelCases()));
+
+// ---- A frame or grain the curve does not know draws no curve: the curve's pen (and brush)
+// are selected and put back, nothing is drawn between.
+
+struct CUnknownShapeCase {
+    const char* pszCurve;
+    CRecordSetup setup;
+    CRect rcDraw;
+    Lines selections; // what follows the background
+    friend std::ostream& operator<<(std::ostream& os, const CUnknownShapeCase& c) {
+        return os << c.pszCurve << c.setup << " in " << c.rcDraw;
+    }
+};
+
+std::vector<CUnknownShapeCase> UnknownShapeCases() {
+    const Lines yellowPen = {"pen 1 65535", "pen 1 0"};
+    std::vector<CUnknownShapeCase> cases;
+    for (int nFrame : {0, 1, 7, -2}) {
+        cases.push_back({"koch",
+                         {.nFrame = nFrame, .nLevel = 3, .nGrain = 1, .nParam1 = 1, .nParam2 = 348},
+                         kSquare100,
+                         yellowPen});
+    }
+    for (int nFrame : {0, 1, 3, 5, 6, -4, INT_MAX}) {
+        cases.push_back({"mandelbrot", {.nFrame = nFrame}, {0, 0, 120, 120}, yellowPen});
+    }
+    for (int nFrame : {0, 1, 5, 6, -2, INT_MIN}) {
+        cases.push_back({"minkowski", {.nFrame = nFrame}, {0, 0, 90, 90}, yellowPen});
+    }
+    for (int nGrain : {3, -1, INT_MAX}) {
+        cases.push_back({"square",
+                         {.nLevel = 4, .nGrain = nGrain},
+                         kSquare100,
+                         {"pen 1 16776960", "brush 16776960", "pen 1 0", "brush 16777215"}});
+    }
+    return cases;
+}
+
+class CurveUnknownShapeTest : public testing::TestWithParam<CUnknownShapeCase> {};
+
+TEST_P(CurveUnknownShapeTest, UnknownFrameOrGrainDrawsNoCurve) {
+    const CUnknownShapeCase& c = GetParam();
+    auto pView = MakeCatalogCurve(c.pszCurve, c.setup);
+    ASSERT_NE(pView, nullptr);
+    Lines expected{kPlainFill};
+    expected.insert(expected.end(), c.selections.begin(), c.selections.end());
+    EXPECT_EQ(PlainTrace(*pView, c.rcDraw), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalog, CurveUnknownShapeTest, testing::ValuesIn(UnknownShapeCases()));
 
 // ---- A command sets its member of the record and repaints once.
 

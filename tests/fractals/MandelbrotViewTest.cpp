@@ -140,15 +140,6 @@ TEST(MandelbrotViewTest, LineFrameSitsAtMidHeightForNormalAndLowerForClipped) {
     }
 }
 
-TEST(MandelbrotViewTest, OtherFramesDrawNoCurve) {
-    for (int nFrame : {0, 1, 3, 5, 6, -4, INT_MAX}) {
-        CMandelbrotView view;
-        view.m_nFrame = nFrame;
-        EXPECT_EQ(Draw(view, CRect{0, 0, 120, 120}), (Lines{kBackground, kPen, kPenBack}))
-            << "frame " << nFrame;
-    }
-}
-
 TEST(MandelbrotViewTest, PiecesShorterThanThreePixelsAreLeavesWhateverTheLevel) {
     const struct {
         int x2, y2;

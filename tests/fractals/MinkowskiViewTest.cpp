@@ -96,15 +96,6 @@ TEST(MinkowskiViewTest, StartFiguresPassTheirEdgesInOrder) {
     }
 }
 
-TEST(MinkowskiViewTest, OtherFramesDrawNoCurve) {
-    for (int nFrame : {0, 1, 5, 6, -2, INT_MIN}) {
-        CMinkowskiView view;
-        view.m_nFrame = nFrame;
-        EXPECT_EQ(Draw(view, CRect{0, 0, 90, 90}), (Lines{kBackground, kPen, kPenBack}))
-            << "frame " << nFrame;
-    }
-}
-
 TEST(MinkowskiViewTest, PiecesShorterThanTwoPixelsAreOneMotifWhateverTheLevel) {
     CMinkowskiView view;
     CRecordingDC dc;

@@ -116,13 +116,6 @@ TEST(SquareViewTest, OddSidesRoundTheHalvesUp) {
     }
 }
 
-TEST(SquareViewTest, UnknownGrainDrawsNoPieces) {
-    for (int nGrain : {3, -1, INT_MAX}) {
-        CSquares view(4, nGrain);
-        EXPECT_EQ(PaintTrace(view, kSquare100), Concat({kStart, kRestore})) << nGrain;
-    }
-}
-
 // The deepest level grows every square; stored levels outside the ribbon draw as its ends
 // (tests/fractals/CrossCurveTest.cpp).
 TEST(SquareViewTest, DeepestLevelGrowsEverySquare) {

@@ -99,15 +99,6 @@ TEST(VonKochViewTest, RandomOrientationIsSeededFromTheClock) {
     EXPECT_EQ(DrawCurve(random, {0, 0, 300, 300}), DrawCurve(random, {0, 0, 300, 300}));
 }
 
-TEST(VonKochViewTest, FramesOutsideTheRangeDrawOnlyTheBackground) {
-    CVonKochView view;
-    for (int nFrame : {0, 1, 7, -2}) {
-        Configure(view, nFrame, 3, 1, 1, 348);
-        EXPECT_EQ(DrawCurve(view, {0, 0, 100, 100}),
-                  (std::vector<std::string>{"pen 1 65535", "pen 1 0"}));
-    }
-}
-
 // A level outside 0..10 subdivides at most ten times (tests/fractals/CrossCurveTest.cpp):
 // the pieces of an ordinary picture are shorter than 2 pixels long before that, and
 // pictures whose pieces never shrink (a square bump, a tall triangle) end at the ribbon's
