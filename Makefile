@@ -2,18 +2,22 @@
 BUILD    ?= build/release
 SANITIZE ?= build/sanitize
 JOBS     ?= $(shell nproc)
+# Warnings are errors in every build made through make, as in CI; WERROR=OFF to look around.
+WERROR   ?= ON
 
-.PHONY: all deps build run test test-sanitize bench gallery format clean
+.PHONY: all deps configure build run test test-sanitize bench gallery format format-check clean
 
 all: build
 
 deps:
 	@./scripts/install-deps.sh
 
-$(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+# Configured every time (a second when nothing changed), so that WERROR reaches a build
+# folder configured before.
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DNIMBREL_WERROR=$(WERROR)
 
-build: deps $(BUILD)/build.ninja
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -38,6 +42,10 @@ gallery: build
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+# Fails, naming the files, when a tracked source is not as clang-format would write it.
+format-check: deps
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf build

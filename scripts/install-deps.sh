@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ make pkg-config
+    cmake ninja-build g++ make pkg-config clang-format
     qt6-base-dev qt6-qpa-plugins
     libsqlite3-dev libcurl4-openssl-dev libpng-dev
     libgtest-dev libbenchmark-dev

@@ -13,8 +13,13 @@ std::string Colour(COLORREF cr) {
     return text;
 }
 
-std::string Centre(int x, int y) {
-    return std::to_string(x) + ".5," + std::to_string(y) + ".5";
+// Appends the centre of pixel (x, y). Appending piece by piece, rather than prefixing a
+// path command to a temporary string, also keeps GCC 12's -Wrestrict quiet in Release.
+void AppendCentre(std::string& text, int x, int y) {
+    text += std::to_string(x);
+    text += ".5,";
+    text += std::to_string(y);
+    text += ".5";
 }
 
 // Collects moves and lines into one path per run of the same pen, which keeps deep curves
@@ -48,10 +53,12 @@ public:
             break;
         case CDrawCall::LineTo:
             if (m_bPendingMove || m_path.empty()) {
-                m_path += "M" + Centre(m_current.x, m_current.y);
+                m_path += 'M';
+                AppendCentre(m_path, m_current.x, m_current.y);
                 m_bPendingMove = false;
             }
-            m_path += "L" + Centre(a[0], a[1]);
+            m_path += 'L';
+            AppendCentre(m_path, a[0], a[1]);
             m_current = {a[0], a[1]};
             break;
         case CDrawCall::Polyline:
@@ -107,7 +114,7 @@ private:
             if (!text.empty()) {
                 text += ' ';
             }
-            text += Centre(p.x, p.y);
+            AppendCentre(text, p.x, p.y);
         }
         return text;
     }

@@ -24,7 +24,8 @@ std::string WriteFileAtomically(const std::string& strPath, const std::string& s
         }
         nDone += std::size_t(n);
     }
-    if (fchmod(fd, 0644) != 0 || close(fd) != 0 || std::rename(strTemp.c_str(), strPath.c_str()) != 0) {
+    if (fchmod(fd, 0644) != 0 || close(fd) != 0 ||
+        std::rename(strTemp.c_str(), strPath.c_str()) != 0) {
         const std::string strError = std::strerror(errno);
         unlink(strTemp.c_str());
         return "cannot write " + strPath + ": " + strError;

@@ -48,7 +48,8 @@ std::optional<std::int64_t> ParseInteger(const std::string& text, std::int64_t n
 }
 
 std::optional<int> ParseInt(const std::string& text) {
-    auto value = ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    auto value =
+        ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
@@ -116,7 +117,8 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
     CRenderOptions options;
     using CSetter = std::function<bool(const std::string&)>;
     auto intInto = [](std::optional<int>& member) {
-        return CSetter([&member](const std::string& text) { return bool(member = ParseInt(text)); });
+        return CSetter(
+            [&member](const std::string& text) { return bool(member = ParseInt(text)); });
     };
     auto colourInto = [](std::optional<COLORREF>& member) {
         return CSetter(
@@ -134,7 +136,8 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
          [&options](const std::string& text) {
              return ParseSize(text, options.nWidth, options.nHeight);
          }},
-        {"--draw", [&options](const std::string& text) { return bool(options.rcDraw = ParseRect(text)); }},
+        {"--draw",
+         [&options](const std::string& text) { return bool(options.rcDraw = ParseRect(text)); }},
         {"--level", intInto(options.nLevel)},
         {"--frame", intInto(options.nFrame)},
         {"--grain", intInto(options.nGrain)},
@@ -152,8 +155,9 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
         {"--second-colour", colourInto(options.crSecond)},
         {"--seed",
          [&options](const std::string& text) {
-             return bool(options.nSeed = ParseInteger(text, std::numeric_limits<std::int64_t>::min(),
-                                                      std::numeric_limits<std::int64_t>::max()));
+             return bool(options.nSeed =
+                             ParseInteger(text, std::numeric_limits<std::int64_t>::min(),
+                                          std::numeric_limits<std::int64_t>::max()));
          }},
         {"-o", textInto(options.strPngPath)},
         {"--trace", textInto(options.strTracePath)},
@@ -184,9 +188,8 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             return {std::nullopt, "bad value '" + value + "' for " + arg};
         }
     }
-    if (!options.bHelp && !options.bList && !options.bPrintSettings &&
-        options.strPngPath.empty() && options.strTracePath.empty() &&
-        options.strSvgPath.empty()) {
+    if (!options.bHelp && !options.bList && !options.bPrintSettings && options.strPngPath.empty() &&
+        options.strTracePath.empty() && options.strSvgPath.empty()) {
         return {std::nullopt, "nothing to write: give -o, --trace or --svg (see --help)"};
     }
     if (!options.strReplayPath.empty() && options.strPngPath.empty()) {
