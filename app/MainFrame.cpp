@@ -27,6 +27,7 @@
 #include "resources/StringTable.h"
 #include "settings/FrameworkProfile.h"
 #include "settings/RegistryFunctions.h"
+#include "settings/SettingsSaveScope.h"
 
 namespace {
 
@@ -76,7 +77,11 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
 }
 
 CMainFrame::~CMainFrame() {
-    DestroyViews();
+    {
+        // The ten settings strings go into the store together, with one bounded wait.
+        const CSettingsSaveScope saving;
+        DestroyViews();
+    }
     if (AfxGetMainFrame() == this) {
         AfxSetMainFrame(nullptr);
     }
@@ -353,6 +358,9 @@ bool CMainFrame::event(QEvent* pEvent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {
-    SaveFrameState();
+    {
+        const CSettingsSaveScope saving;
+        SaveFrameState();
+    }
     QMainWindow::closeEvent(pEvent);
 }

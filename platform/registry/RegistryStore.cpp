@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include "platform/registry/RegistryBatch.h"
 #include "platform/registry/StoreLocation.h"
 #include "platform/registry/StoreRecovery.h"
 
@@ -157,7 +158,20 @@ int Execute(sqlite3* pDb, const char* pszSql, const std::string* pArgument = nul
 
 // BEGIN IMMEDIATE takes the write lock at once (waiting for it up to the busy timeout), so
 // a transaction never has to give up half-way because another program wrote meanwhile.
+// Inside a batch's transaction a call is a savepoint of it instead, undone alone on failure.
 template <class Body> int InTransaction(sqlite3* pDb, Body body) {
+    if (sqlite3_get_autocommit(pDb) == 0) {
+        int nResult = Execute(pDb, "SAVEPOINT registry_call");
+        if (nResult != SQLITE_OK) {
+            return nResult;
+        }
+        nResult = body();
+        if (nResult != SQLITE_OK) {
+            Execute(pDb, "ROLLBACK TO registry_call");
+        }
+        const int nRelease = Execute(pDb, "RELEASE registry_call");
+        return nResult != SQLITE_OK ? nResult : nRelease;
+    }
     int nResult = Execute(pDb, "BEGIN IMMEDIATE");
     if (nResult != SQLITE_OK) {
         return nResult;
@@ -380,7 +394,25 @@ int CRegistryStore::ConnectReadOnly() {
     return nResult;
 }
 
+sqlite3* CRegistryStore::Connection() {
+    if (m_bBorrowed) {
+        const CRegistryBatch* pBatch = CRegistryBatch::Active(m_strFile);
+        if (pBatch == nullptr || pBatch->m_state != CRegistryBatch::EState::Held ||
+            pBatch->m_store.m_nBatchSerial != m_nBatchSerial) {
+            m_pDb = nullptr;
+            m_bBorrowed = false;
+        }
+    }
+    return m_pDb;
+}
+
 void CRegistryStore::Disconnect(bool bDamaged) {
+    if (m_bBorrowed) {
+        // The batch's connection stays open for the batch.
+        m_pDb = nullptr;
+        m_bBorrowed = false;
+        return;
+    }
     if (bDamaged && m_pDb != nullptr) {
         LeaveFileAlone(m_pDb);
     }
@@ -439,6 +471,18 @@ int CRegistryStore::PrepareStore() {
 LSTATUS CRegistryStore::Open() {
     Disconnect();
     m_strFile = RegistryStoreFile();
+    if (CRegistryBatch* pBatch = CRegistryBatch::Active(m_strFile)) {
+        if (pBatch->m_state == CRegistryBatch::EState::Refused) {
+            return ERROR_SHARING_VIOLATION;
+        }
+        if (pBatch->m_state == CRegistryBatch::EState::Held) {
+            m_pDb = pBatch->m_store.m_pDb;
+            m_bReadOnly = false;
+            m_bBorrowed = true;
+            m_nBatchSerial = pBatch->m_store.m_nBatchSerial;
+            return ERROR_SUCCESS;
+        }
+    }
     const LSTATUS nFolder = MakeStoreFolder(RegistryStoreFolder());
     if (nFolder != ERROR_SUCCESS) {
         return nFolder;
@@ -476,7 +520,11 @@ LSTATUS CRegistryStore::Open() {
 
 LSTATUS CRegistryStore::Result(int nResult) {
     if (IsDamage(nResult)) {
+        const bool bBorrowed = m_bBorrowed;
         Disconnect(true);
+        if (CRegistryBatch* pBatch = CRegistryBatch::Active(m_strFile); pBatch && bBorrowed) {
+            pBatch->EndOnDamage();
+        }
         SetDamagedStoreAside(m_strFile, IsDamagedStore);
     }
     return ErrorCode(nResult);
@@ -487,7 +535,7 @@ LSTATUS CRegistryStore::FindKey(const std::string& strPath, std::string& strStor
         strStoredPath.clear();
         return ERROR_SUCCESS;
     }
-    if (m_pDb == nullptr) {
+    if (Connection() == nullptr) {
         return ERROR_BADDB;
     }
     const int nResult = LookUpKey(m_pDb, strPath, strStoredPath);
@@ -504,7 +552,7 @@ LSTATUS CRegistryStore::CreateKey(const std::string& strPath, std::string& strSt
         strStoredPath.clear();
         return ERROR_SUCCESS;
     }
-    if (m_pDb == nullptr) {
+    if (Connection() == nullptr) {
         return ERROR_BADDB;
     }
     if (m_bReadOnly) {
@@ -545,7 +593,7 @@ LSTATUS CRegistryStore::CreateKey(const std::string& strPath, std::string& strSt
 LSTATUS CRegistryStore::QueryValue(const std::string& strKey, const std::string& strName,
                                    DWORD cbWanted, DWORD& dwType, DWORD& cbSize,
                                    std::vector<BYTE>& data) {
-    if (m_pDb == nullptr) {
+    if (Connection() == nullptr) {
         return ERROR_BADDB;
     }
     // typeof() and the blob handle's size come from the row's header: a value's bytes are
@@ -581,7 +629,7 @@ LSTATUS CRegistryStore::QueryValue(const std::string& strKey, const std::string&
 
 LSTATUS CRegistryStore::SetValue(const std::string& strKey, const std::string& strName,
                                  DWORD dwType, const BYTE* pData, DWORD cbData) {
-    if (m_pDb == nullptr) {
+    if (Connection() == nullptr) {
         return ERROR_BADDB;
     }
     if (m_bReadOnly) {

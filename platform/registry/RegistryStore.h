@@ -44,6 +44,10 @@ public:
     static bool IsDamagedStore(const std::string& strFile);
 
 private:
+    friend class CRegistryBatch;
+    // The connection to work on: null when there is none, or when it was borrowed from a
+    // batch that has ended since.
+    sqlite3* Connection();
     int Connect();
     int ConnectReadOnly();
     // A connection that found the file damaged closes without touching it.
@@ -57,4 +61,7 @@ private:
     sqlite3* m_pDb = nullptr;
     std::string m_strFile;
     bool m_bReadOnly = false;
+    // The connection belongs to the batch with this serial number (see RegistryBatch.h).
+    bool m_bBorrowed = false;
+    unsigned m_nBatchSerial = 0;
 };
