@@ -1,11 +1,14 @@
 # Nimbrel: every target installs what is missing first, then builds with CMake and Ninja.
 BUILD    ?= build/release
 SANITIZE ?= build/sanitize
+FUZZ     ?= build/fuzz
+# How long `make fuzz` runs each fuzz target, in seconds.
+FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 # Warnings are errors in every build made through make, as in CI; WERROR=OFF to look around.
 WERROR   ?= ON
 
-.PHONY: all deps configure build run test test-sanitize bench gallery format format-check clean
+.PHONY: all deps configure build run test test-sanitize bench gallery format format-check clean fuzz
 
 all: build
 
@@ -33,6 +36,14 @@ $(SANITIZE)/build.ninja: | deps
 test-sanitize: deps $(SANITIZE)/build.ninja
 	cmake --build $(SANITIZE) -j $(JOBS)
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+
+# The fuzz targets need clang and its libFuzzer, installed only for this target.
+fuzz:
+	@./scripts/install-deps.sh fuzz
+	CXX=clang++ cmake -S . -B $(FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DNIMBREL_FUZZ=ON -DNIMBREL_BENCH=OFF
+	cmake --build $(FUZZ) -j $(JOBS) --target FuzzTraceReader FuzzSettingsString
+	./scripts/run-fuzz.sh $(FUZZ) $(FUZZ_SECONDS)
 
 bench: build
 	./scripts/run-bench.sh $(BUILD)

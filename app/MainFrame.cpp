@@ -16,6 +16,7 @@
 #include "resources/RibbonLayout.h"
 #include "resources/StringTable.h"
 #include "settings/ProgramSettings.h"
+#include "settings/SettingsSaveScope.h"
 
 namespace {
 
@@ -61,7 +62,11 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
 }
 
 CMainFrame::~CMainFrame() {
-    DestroyViews();
+    {
+        // The ten settings strings go into the store together, with one bounded wait.
+        const CSettingsSaveScope saving;
+        DestroyViews();
+    }
     if (AfxGetMainFrame() == this) {
         AfxSetMainFrame(nullptr);
     }
@@ -332,6 +337,9 @@ bool CMainFrame::event(QEvent* pEvent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {
-    SaveFrameState();
+    {
+        const CSettingsSaveScope saving;
+        SaveFrameState();
+    }
     QMainWindow::closeEvent(pEvent);
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -11,6 +12,11 @@ std::string Colour(COLORREF cr) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(cr), GetGValue(cr), GetBValue(cr));
     return text;
+}
+
+// The distance between two edges, which may not fit in an int.
+std::int64_t Span(int nFrom, int nTo) {
+    return std::abs(std::int64_t(nTo) - std::int64_t(nFrom));
 }
 
 // Appends the centre of pixel (x, y). Appending piece by piece, rather than prefixing a
@@ -74,11 +80,20 @@ public:
             break;
         case CDrawCall::Rectangle:
             ClosePath();
-            m_text += "<rect x=\"" + std::to_string(std::min(a[0], a[2])) + ".5\" y=\"" +
-                      std::to_string(std::min(a[1], a[3])) + ".5\" width=\"" +
-                      std::to_string(std::abs(a[2] - a[0]) - 1) + "\" height=\"" +
-                      std::to_string(std::abs(a[3] - a[1]) - 1) + "\" fill=\"" +
-                      Colour(m_brush.crColor) + "\" " + Stroke() + "/>\n";
+            // Edges may lie anywhere in int: widths are computed in 64 bits.
+            m_text += "<rect x=\"";
+            m_text += std::to_string(std::min(a[0], a[2]));
+            m_text += ".5\" y=\"";
+            m_text += std::to_string(std::min(a[1], a[3]));
+            m_text += ".5\" width=\"";
+            m_text += std::to_string(Span(a[0], a[2]) - 1);
+            m_text += "\" height=\"";
+            m_text += std::to_string(Span(a[1], a[3]) - 1);
+            m_text += "\" fill=\"";
+            m_text += Colour(m_brush.crColor);
+            m_text += "\" ";
+            m_text += Stroke();
+            m_text += "/>\n";
             break;
         case CDrawCall::SetPixel:
             ClosePath();
@@ -88,9 +103,17 @@ public:
         case CDrawCall::FillRect:
             ClosePath();
             if (a[2] > a[0] && a[3] > a[1]) {
-                m_text += "<rect x=\"" + std::to_string(a[0]) + "\" y=\"" + std::to_string(a[1]) +
-                          "\" width=\"" + std::to_string(a[2] - a[0]) + "\" height=\"" +
-                          std::to_string(a[3] - a[1]) + "\" fill=\"" + Colour(call.cr) + "\"/>\n";
+                m_text += "<rect x=\"";
+                m_text += std::to_string(a[0]);
+                m_text += "\" y=\"";
+                m_text += std::to_string(a[1]);
+                m_text += "\" width=\"";
+                m_text += std::to_string(Span(a[0], a[2]));
+                m_text += "\" height=\"";
+                m_text += std::to_string(Span(a[1], a[3]));
+                m_text += "\" fill=\"";
+                m_text += Colour(call.cr);
+                m_text += "\"/>\n";
             }
             break;
         }
