@@ -189,8 +189,8 @@ bool CTraceParser::ParseSize(const std::vector<std::string_view>& words) {
     }
     // No picture can be made of a surface without pixels: better said here than when drawing.
     if (*w == 0 || *h == 0) {
-        return Fail("the surface must be at least 1 x 1 pixels, not " + std::to_string(*w) +
-                    " x " + std::to_string(*h));
+        return Fail("the surface must be at least 1 x 1 pixels, not " + std::to_string(*w) + " x " +
+                    std::to_string(*h));
     }
     m_recording.nWidth = int(*w);
     m_recording.nHeight = int(*h);
