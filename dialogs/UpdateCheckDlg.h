@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 class QCheckBox;
 class QGroupBox;

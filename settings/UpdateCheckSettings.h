@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 // The bookkeeping's version stamp; an older or missing stamp re-enables the check once.
 inline constexpr DWORD kUpdateCheckStamp = 20;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 #include "platform/net/Internet.h"
 
 // The root handle and the opened version address of the check that runs. Only one check

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 struct CVersionText {
     DWORD dwWebMS = 0;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/gdi/GdiTypes.h"
+#include "platform/WinTypes.h"
 
 struct CInternetHandle;
 using HINTERNET = CInternetHandle*;
