@@ -16,6 +16,7 @@
 #include "dialogs/core/UpdateCheck.h"
 #include "dialogs/core/VersionText.h"
 #include "platform/net/Internet.h"
+#include "platform/ui/CloseDeferral.h"
 #include "platform/ui/LinkCtrl.h"
 #include "platform/ui/QtBusyWait.h"
 #include "platform/ui/Text.h"
@@ -102,6 +103,11 @@ void CUpdateCheckDlg::CreateControls() {
 
 void CUpdateCheckDlg::CheckNow(QWidget* pParent) {
     CUpdateCheckDlg dlg(pParent);
+    // The check's wait keeps the event loop running: the opener's window must outlive the
+    // dialog. A close asked for meanwhile ends the dialog at once (or keeps it from showing)
+    // and closes the window afterwards.
+    CCloseDeferral deferral(pParent != nullptr ? pParent->window() : nullptr,
+                            [&dlg] { dlg.EndDialog(IDCANCEL); });
     dlg.m_bCheckNow = 1;
     dlg.DoModal();
 }

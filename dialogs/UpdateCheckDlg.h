@@ -23,7 +23,7 @@ public:
     ~CUpdateCheckDlg() override;
 
     // The "Check for Update" command: a dialog that checks at once, run modally; nothing is
-    // stored afterwards.
+    // stored afterwards. The opener's window closes only once the dialog has ended.
     static void CheckNow(QWidget* pParent);
 
     // OnInitDialog, then the dialog modally unless it closed itself; IDOK or IDCANCEL.
@@ -32,7 +32,9 @@ public:
     BOOL OnInitDialog();
     // Between the check box and m_bNoUpdate: into the member when saving, else into the box.
     void DoDataExchange(bool bSaveAndValidate);
-    // True once the dialog closed itself from OnInitDialog.
+    // Ends the dialog with a result; before it is run, it then never shows.
+    void EndDialog(int nResult);
+    // True once EndDialog ran.
     bool IsEnded() const { return m_bEnded; }
 
     // A control of the template by its identifier; null for an unknown one.
@@ -50,7 +52,6 @@ protected:
 
 private:
     void CreateControls();
-    void EndDialog(int nResult);
 
     QGroupBox* m_pGroup = nullptr;
     QLineEdit* m_pLocalVersion = nullptr;

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -101,6 +102,7 @@ private slots:
     void checkBoxShowsNoUpdateCheckAndOkStoresNothing();
     void windowsKeepPaintingUnderTheWaitCursorDuringTheCheck();
     void checkForUpdateCommandOpensTheDialogAndChecks();
+    void closingTheFrameDuringTheCheckWaitsForTheCommand();
 
 private:
     std::unique_ptr<CGuiTestEnvironment> m_pEnvironment;
@@ -323,6 +325,42 @@ void CUpdateCheckDlgTest::checkForUpdateCommandOpensTheDialogAndChecks() {
     }
     // The command stores nothing of the dialog.
     QCOMPARE(ReadNoUpdateCheck(), DWORD(0));
+}
+
+void CUpdateCheckDlgTest::closingTheFrameDuringTheCheckWaitsForTheCommand() {
+    if (!InternetGetConnectedState(nullptr, 0)) {
+        QSKIP("no network interface is up: the command shows its message and checks nothing");
+    }
+    CLoopbackHttpServer server(CLoopbackHttpServer::HttpAnswer("2|0|1|"),
+                               CLoopbackHttpServer::EMode::HoldUntilRelease);
+    qputenv(kUpdateUrlVariable, QByteArray::fromStdString(server.Url()));
+    QPointer<CMainFrame> pFrame = new CMainFrame;
+    pFrame->show();
+    bool bAliveAfterClose = false;
+    bool bDialogShown = false;
+    // The close button (or a termination signal) while the check waits for the server.
+    QTimer::singleShot(0, pFrame, [&] {
+        server.WaitForRequest();
+        pFrame->close();
+        bAliveAfterClose = !pFrame.isNull() && pFrame->isVisible();
+        server.Release();
+    });
+    QTimer watcher;
+    watcher.setInterval(10);
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        if (auto* pDlg = qobject_cast<CUpdateCheckDlg*>(QApplication::activeModalWidget())) {
+            bDialogShown = true;
+            pDlg->reject();
+        }
+    });
+    watcher.start();
+    QVERIFY(pFrame->OnCmdMsg(ID_CHECK));
+    watcher.stop();
+    QVERIFY(bAliveAfterClose);
+    QVERIFY(!bDialogShown);
+    QVERIFY(!pFrame.isNull());
+    // Then the frame closes as it was asked to.
+    QTRY_VERIFY(pFrame.isNull());
 }
 
 QTEST_MAIN(CUpdateCheckDlgTest)
