@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "app/NimbrelApp.h"
+#include "dialogs/UpdateCheckDlg.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
 #include "platform/ui/core/MessageBox.h"
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     OnCommand(ID_STATUS_LINK, [this] { OnStatusLink(); });
     OnCommand(ID_IMG_SMALL, [this] { OnImageListStyle(true); });
     OnCommand(ID_IMG_LARGE, [this] { OnImageListStyle(false); });
+    OnCommand(ID_CHECK, [this] { CUpdateCheckDlg::CheckNow(this); });
 }
 
 CMainFrame::~CMainFrame() {

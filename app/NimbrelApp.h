@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "app/MainFrame.h"
+#include "dialogs/core/UpdateCheck.h"
 #include "platform/ui/core/CmdTarget.h"
 #include "resources/Resource.h"
 
@@ -38,6 +39,11 @@ public:
     // The current application look (a command identifier 205 to 219), read from the
     // framework profile when the frame is constructed.
     UINT m_nAppLook = ID_VIEW_APPLOOK_VS_2008;
+
+    // The application's own update check. Nothing runs it at start-up: the program contacts
+    // the maker's server only when the user asks ("Check for Update"), so the start-up
+    // dialog that would show its newer-version result never appears.
+    CUpdateCheck m_UpdateCheck;
 
 private:
     void ReportDamagedStore();

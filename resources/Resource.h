@@ -39,9 +39,20 @@
 
 // String resources.
 #define IDP_OLE_INIT_FAILED 100
+#define IDS_VERSION_ADDRESS 101
 #define IDR_MAINFRAME 128
 #define IDS_OUTPUT_WND 157
 #define AFX_IDS_APP_TITLE 57344
+
+// The update check's dialog, its controls and its OK button's image.
+#define IDB_UPDATE_OK 338
+#define IDD_UPDATE_CHECK 340
+#define IDC_LOCAL_VERSION 1001
+#define IDC_UPDATE_GROUP 1023
+#define IDC_WEB_VERSION 1024
+#define IDC_UPDATE_MESSAGE 1025
+#define IDC_UPDATE_LINK 1026
+#define IDC_NO_UPDATE_CHECK 1027
 
 // Application looks, one command range.
 #define ID_VIEW_APPLOOK_WIN_2000 205

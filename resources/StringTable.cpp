@@ -13,6 +13,7 @@ struct CStringEntry {
 constexpr CStringEntry kStrings[] = {
     {IDP_OLE_INIT_FAILED,
      "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {IDS_VERSION_ADDRESS, "http://" NIMBREL_MAKER_HOST "/version/nimbrel_version.txt"},
     {IDR_MAINFRAME,
      "Nimbrel - Fractals Explorer\n\nNimbrel\n\n\nNimbrel.Document\nNimbrel.Document"},
     {IDS_OUTPUT_WND, "Output"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The string table and the program's fixed names: titles, captions and the maker's web
-// host (the status-bar link opens its site; the web commands use the same host).
+// host (the status-bar link opens its site; the web commands and the update check use the
+// same host).
 #pragma once
 
 #include <string>
@@ -9,8 +10,13 @@
 
 inline constexpr const char* kFrameTitle = "Korvat Nimbrel 2.0";
 inline constexpr const char* kProductVersionName = "Nimbrel 2.0";
-inline constexpr const char* kMakerHost = "www.korvat.com";
-inline constexpr const char* kMakerSite = "http://www.korvat.com";
+// The host is spelled once; the string table builds the version address from it too.
+#define NIMBREL_MAKER_HOST "www.korvat.com"
+inline constexpr const char* kMakerHost = NIMBREL_MAKER_HOST;
+inline constexpr const char* kMakerSite = "http://" NIMBREL_MAKER_HOST;
+// The product page the update dialog's link shows until a check replaces it.
+inline constexpr const char* kProductPage =
+    "http://" NIMBREL_MAKER_HOST "/applications/nimbrel/nimbrel.php";
 
 // The text of a string resource; empty for an identifier the table does not hold.
 std::string LoadResourceString(UINT nID);

@@ -40,6 +40,7 @@ qt_free() {
     platform/ui/core/*) return 0 ;;
     platform/ui/*) return 1 ;;
     views/qt/*) return 1 ;;
+    dialogs/core/*) return 0 ;;
     platform/* | settings/* | views/* | fractals/* | tools/render/*) return 0 ;;
     *) return 1 ;;
     esac
