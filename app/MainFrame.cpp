@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "app/NimbrelApp.h"
+#include "dialogs/AboutDlg.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
 #include "platform/ui/core/MessageBox.h"
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     OnCommand(ID_STATUS_LINK, [this] { OnStatusLink(); });
     OnCommand(ID_IMG_SMALL, [this] { OnImageListStyle(true); });
     OnCommand(ID_IMG_LARGE, [this] { OnImageListStyle(false); });
+    OnCommand(ID_ABOUT, [this] { CAboutDlg(this).exec(); });
 }
 
 CMainFrame::~CMainFrame() {
