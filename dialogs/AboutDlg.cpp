@@ -21,6 +21,7 @@
 #include "resources/AboutTemplate.h"
 #include "resources/BitmapResources.h"
 #include "resources/Resource.h"
+#include "resources/StringTable.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ QWidget* CAboutDlg::GetDlgItem(int nID) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-BOOL CAboutDlg::OnInitDialog() {
+bool CAboutDlg::OnInitDialog() {
     GatherSystemInfo();
     // The names come from the system, in its own encoding, not the program's code page.
     const struct {
@@ -177,11 +178,11 @@ BOOL CAboutDlg::OnInitDialog() {
     }
 
     m_nLineHeight = 16;
-    m_bBitmapLine = FALSE;
+    m_bBitmapLine = false;
     m_nCreditIndex = 0;
     m_nTick = 1;
     m_nScrolled = 0;
-    m_bFirstPaint = TRUE;
+    m_bFirstPaint = true;
 
     m_rcCredits = CRect{0, 0, m_pCreditsCtrl->width(), m_pCreditsCtrl->height()};
     const QPoint topLeft = m_pCreditsCtrl->mapTo(this, QPoint(0, 0));
@@ -195,7 +196,7 @@ BOOL CAboutDlg::OnInitDialog() {
     }
     // The first paint: the whole credits area grey at once.
     PaintCredits();
-    return TRUE;
+    return true;
 }
 
 void CAboutDlg::GatherSystemInfo() {
@@ -263,7 +264,7 @@ void CAboutDlg::PaintCredits() {
                     return;
                 }
                 m_nBitmapX = m_rcCredits.right - m_rcCredits.Width() / 2 - m_bmpCredit.width() / 2;
-                m_bBitmapLine = TRUE;
+                m_bBitmapLine = true;
             }
         } else {
             const CCreditFormat format = CreditFormatOf(chFormat);
@@ -278,7 +279,7 @@ void CAboutDlg::PaintCredits() {
     const QColor grey = ToQColor(kCreditsGrey);
     QRect rcPainted = ToQRect(m_rcCredits);
     if (m_bFirstPaint) {
-        m_bFirstPaint = FALSE;
+        m_bFirstPaint = false;
     } else {
         rcPainted.setTop(m_rcCredits.bottom - 1);
     }
@@ -302,7 +303,7 @@ void CAboutDlg::PaintCredits() {
         }
         if (m_nScrolled > h) {
             m_bmpCredit = QImage();
-            m_bBitmapLine = FALSE;
+            m_bBitmapLine = false;
             m_nScrolled = 0;
             m_strCreditLine.clear();
             m_nTick = 1;

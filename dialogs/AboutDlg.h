@@ -62,17 +62,17 @@ public:
     int m_nCreditIndex = 0;
     int m_nTick = 0;
     std::string m_strCreditLine;
-    BOOL m_bFirstPaint = TRUE;
+    bool m_bFirstPaint = true;
     int m_nScrolled = 0;
     int m_nLineHeight = 0;
     CCreditsCtrl* m_pCreditsCtrl = nullptr;
     // The bitmap of the bitmap line being revealed, a drawing surface of its own.
     QImage m_bmpCredit;
-    BOOL m_bBitmapLine = FALSE;
+    bool m_bBitmapLine = false;
     CVonKochView* m_pKochView = nullptr;
 
 protected:
-    BOOL OnInitDialog();
+    bool OnInitDialog();
 
 private:
     void CreateControls();

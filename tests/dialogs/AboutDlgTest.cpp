@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -163,8 +164,8 @@ void CAboutDlgTest::templateAndTexts() {
     QCOMPARE(dlg.m_nCreditIndex, 0);
     QCOMPARE(dlg.m_nLineHeight, 16);
     QCOMPARE(dlg.m_nScrolled, 0);
-    QCOMPARE(dlg.m_bBitmapLine, FALSE);
-    QCOMPARE(dlg.m_bFirstPaint, FALSE);
+    QCOMPARE(dlg.m_bBitmapLine, false);
+    QCOMPARE(dlg.m_bFirstPaint, false);
     QVERIFY(dlg.m_strCreditLine.empty());
     QVERIFY(IsAllGrey(Credits(dlg)));
 }
@@ -270,7 +271,8 @@ void CAboutDlgTest::creditTableNamesTheWorkItStandsOn() {
                  {26, "Google Benchmark", "https://github.com/google/benchmark"}};
     for (const auto& work : works) {
         const std::string strName = lines[work.nLine];
-        QVERIFY2(strName.starts_with(work.pszWork) && strName.back() == kCreditSubtitle,
+        QVERIFY2(strName.find(work.pszWork) != std::string::npos &&
+                     strName.back() == kCreditSubtitle,
                  work.pszWork);
         QCOMPARE(std::string(lines[work.nLine + 1]), std::string(work.pszAddress) + "\f");
         QVERIFY(std::string(lines[work.nLine + 2]).empty());
@@ -370,7 +372,7 @@ void CAboutDlgTest::bitmapLineRevealsAndEnds() {
     };
     CAboutDlg dlg(nullptr, sources);
     Ticks(dlg, 16);
-    QCOMPARE(dlg.m_bBitmapLine, TRUE);
+    QCOMPARE(dlg.m_bBitmapLine, true);
     Ticks(dlg, 4);
     QCOMPARE(asked, std::vector<std::string>{"Logo"});
     // Centred: x = 600 - 600 / 2 - 10 / 2.
@@ -383,7 +385,7 @@ void CAboutDlgTest::bitmapLineRevealsAndEnds() {
     // The tick after the last row ends the bitmap line: nothing more of it, and the next line
     // comes the line height (still 16) later.
     Ticks(dlg, 1);
-    QCOMPARE(dlg.m_bBitmapLine, FALSE);
+    QCOMPARE(dlg.m_bBitmapLine, false);
     QVERIFY(dlg.m_strCreditLine.empty());
     QCOMPARE(dlg.m_nScrolled, 0);
     QCOMPARE(dlg.m_nTick, 1);
@@ -451,8 +453,8 @@ void CAboutDlgTest::ribbonAndStoreUntouchedByOpeningAndClosing() {
     CFakeRibbon& ribbon = frame.m_ribbon;
     ribbon.m_sliders.emplace(ID_VON_KOCH_SLIDER_RECURSION, CFakeSlider(1, 10, 7));
     ribbon.m_sliders.emplace(ID_VON_KOCH_SLIDER_SIMILARITY, CFakeSlider(150, 1000, 640));
-    ribbon.m_edits[ID_VONKOCH_RECURSION].m_strText = "7";
-    ribbon.m_edits[ID_VON_KOCH_SIMILARITY].m_strText = "640";
+    ribbon.m_edits[ID_VONKOCH_RECURSION].SetEditText(std::to_string(7));
+    ribbon.m_edits[ID_VON_KOCH_SIMILARITY].SetEditText(std::to_string(640));
 
     // Without a stored record nothing is stored afterwards; with one it stays as it was,
     // even when the box's view has changed its record meanwhile.
