@@ -499,7 +499,7 @@ void CAboutDlgTest::screenshot() {
     QCOMPARE(WriteViewSettings(kVonKochSettings, stored.FormatSettings(kVonKochSettings)), 0L);
     CAboutDlg dlg(nullptr, KnownSystem());
     dlg.show();
-    Ticks(dlg, 260);
+    Ticks(dlg, 190);
     const QPixmap picture = dlg.grab();
     QCOMPARE(picture.size(), dlg.size());
     const QByteArray dir = qgetenv("NIMBREL_SCREENSHOT_DIR");
