@@ -6,6 +6,8 @@
 //
 // Measured on: AMD EPYC (Zen 4, KVM guest, 2 cores), Debian 12, GCC 12.2, Qt 6.4.2,
 // Google Benchmark 1.7.1, CMake Release build (-O3 -DNDEBUG), offscreen platform.
+// Then: a tick 6.9 us, a tick put on the screen 10.6 us, the whole credits area blitted from
+// its pixels 9.0 us, the whole box repainted 114 us.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 #include "dialogs/AboutDlg.h"
 
 #include <memory>
+#include <string_view>
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -228,6 +229,7 @@ void CAboutDlg::OnTimer(UINT nIDEvent) {
             if (!m_sources.credits.empty()) {
                 // The line up to its terminating zero.
                 m_strCreditLine = m_sources.credits[m_nCreditIndex].c_str();
+                m_imgCreditLine = QImage();
                 m_nCreditIndex = (m_nCreditIndex + 1) % int(m_sources.credits.size());
             }
             m_nTick = 1;
@@ -246,11 +248,9 @@ void CAboutDlg::KillTimer(UINT nIDEvent) {
 }
 
 void CAboutDlg::PaintCredits() {
-    QImage& surface = m_pCreditsCtrl->Surface();
-    if (surface.isNull() || m_bCreditsStopped) {
+    if (m_bCreditsStopped) {
         return;
     }
-    QPainter painter(&surface);
     bool bTextLine = false;
     if (!m_strCreditLine.empty()) {
         const char chFormat = m_strCreditLine.back();
@@ -259,7 +259,6 @@ void CAboutDlg::PaintCredits() {
                 const std::string strName = m_strCreditLine.substr(0, m_strCreditLine.size() - 1);
                 m_bmpCredit = m_sources.loadBitmap(strName);
                 if (m_bmpCredit.isNull()) {
-                    painter.end();
                     StopCredits(strName);
                     return;
                 }
@@ -268,49 +267,57 @@ void CAboutDlg::PaintCredits() {
             }
         } else {
             const CCreditFormat format = CreditFormatOf(chFormat);
-            painter.setFont(
-                MakeCreditFont(format.nHeight, format.nWeight, false, format.bUnderline));
-            painter.setPen(ToQColor(format.crText));
             m_nLineHeight = format.nHeight;
+            if (m_imgCreditLine.isNull()) {
+                m_imgCreditLine = RenderCreditLine(format);
+            }
             bTextLine = true;
         }
     }
 
-    const QColor grey = ToQColor(kCreditsGrey);
-    QRect rcPainted = ToQRect(m_rcCredits);
-    if (m_bFirstPaint) {
-        m_bFirstPaint = false;
-    } else {
-        rcPainted.setTop(m_rcCredits.bottom - 1);
-    }
-    painter.fillRect(rcPainted, grey);
-    painter.setClipRect(rcPainted);
-
+    // The whole area the first time, then only the bottom row the last scroll uncovered.
+    const bool bWhole = m_bFirstPaint;
+    m_bFirstPaint = false;
     const QRect rcLine(m_rcCredits.left, m_rcCredits.bottom - m_nScrolled, m_rcCredits.Width(),
                        m_nScrolled);
-    if (bTextLine) {
-        const std::string strText = m_strCreditLine.substr(0, m_strCreditLine.size() - 1);
-        painter.drawText(rcLine, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                         FromAnsi(strText));
-    } else if (m_bBitmapLine) {
-        // The bitmap's first m_nScrolled rows fill the line, its rightmost column stretched
-        // over by one; the rows above were drawn on earlier ticks and scrolled up since.
-        const int w = m_bmpCredit.width();
-        const int h = m_bmpCredit.height();
-        if (m_nScrolled <= h) {
-            painter.drawImage(QRect(m_nBitmapX, m_rcCredits.bottom - m_nScrolled, w, m_nScrolled),
-                              m_bmpCredit, QRect(0, 0, qMax(w - 1, 1), m_nScrolled));
+    m_pCreditsCtrl->PaintRows(bWhole, [&](QPainter& painter) {
+        painter.fillRect(ToQRect(m_rcCredits), ToQColor(kCreditsGrey));
+        if (bTextLine) {
+            painter.drawImage(rcLine.topLeft(), m_imgCreditLine,
+                              QRect(0, 0, rcLine.width(), rcLine.height()));
+        } else if (m_bBitmapLine && m_nScrolled <= m_bmpCredit.height()) {
+            // The bitmap's first m_nScrolled rows fill the line, its last column stretched
+            // over by one; the rows above were drawn on earlier ticks and scrolled up since.
+            const int w = m_bmpCredit.width();
+            painter.drawImage(QRect(m_nBitmapX, rcLine.top(), w, m_nScrolled), m_bmpCredit,
+                              QRect(0, 0, qMax(w - 1, 1), m_nScrolled));
         }
-        if (m_nScrolled > h) {
-            m_bmpCredit = QImage();
-            m_bBitmapLine = false;
-            m_nScrolled = 0;
-            m_strCreditLine.clear();
-            m_nTick = 1;
-        }
+    });
+    if (m_bBitmapLine && m_nScrolled > m_bmpCredit.height()) {
+        m_bmpCredit = QImage();
+        m_bBitmapLine = false;
+        m_nScrolled = 0;
+        m_strCreditLine.clear();
+        m_nTick = 1;
     }
-    painter.end();
-    m_pCreditsCtrl->update(rcPainted);
+}
+
+QImage CAboutDlg::RenderCreditLine(const CCreditFormat& format) const {
+    // The line as the credits show it, drawn once: its text without the format character,
+    // centred, on a single line, top-aligned, over the credits' grey. Each tick copies the
+    // row of it the tick uncovers.
+    QImage line(m_rcCredits.Width(), format.nHeight, QImage::Format_RGB32);
+    if (line.isNull()) {
+        return line;
+    }
+    line.fill(ToQColor(kCreditsGrey));
+    QPainter painter(&line);
+    painter.setFont(MakeCreditFont(format.nHeight, format.nWeight, false, format.bUnderline));
+    painter.setPen(ToQColor(format.crText));
+    painter.drawText(
+        line.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+        FromAnsi(std::string_view(m_strCreditLine).substr(0, m_strCreditLine.size() - 1)));
+    return line;
 }
 
 void CAboutDlg::StopCredits(const std::string& strBitmap) {

@@ -18,6 +18,7 @@
 #include "platform/sysinfo/SystemInfo.h"
 
 class CCreditsCtrl;
+struct CCreditFormat;
 class CVonKochView;
 
 // Where the box takes what it shows; each defaults to the real thing.
@@ -81,11 +82,14 @@ private:
     // The credits paint after each tick: the line's font or bitmap, the uncovered bottom
     // row (the whole area the first time) in grey, then the part of the line it shows.
     void PaintCredits();
+    QImage RenderCreditLine(const CCreditFormat& format) const;
     void StopCredits(const std::string& strBitmap);
 
     CAboutSources m_sources;
     std::map<int, QWidget*> m_controls;
     QTimer m_creditsTimer;
+    // The text line being revealed, drawn whole; null until its first paint.
+    QImage m_imgCreditLine;
     // Left edge of the bitmap being revealed, in the credits control.
     int m_nBitmapX = 0;
     // A missing bitmap stopped the credits for good.

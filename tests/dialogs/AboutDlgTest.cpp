@@ -72,8 +72,8 @@ void Ticks(CAboutDlg& dlg, int nCount) {
     }
 }
 
-const QImage& Credits(const CAboutDlg& dlg) {
-    return dlg.m_pCreditsCtrl->Surface();
+QImage Credits(const CAboutDlg& dlg) {
+    return dlg.m_pCreditsCtrl->Picture();
 }
 
 // The rows of the credits area from top on, as they are now.
@@ -417,7 +417,7 @@ void CAboutDlgTest::missingBitmapStopsTheCreditsWithOneMessage() {
     QCOMPARE(m_pEnvironment->messages.m_captions, std::vector<std::string>{"Error"});
     QVERIFY(!dlg.IsCreditsTimerRunning());
     // Stopped for good: later ticks change nothing and say nothing, and the box stays open.
-    const QImage stopped = Credits(dlg).copy();
+    const QImage stopped = Credits(dlg);
     const int nScrolled = dlg.m_nScrolled;
     Ticks(dlg, 100);
     QCOMPARE(m_pEnvironment->messages.m_texts.size(), std::size_t(1));
