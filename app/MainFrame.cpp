@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "app/NimbrelApp.h"
+#include "dialogs/AboutDlg.h"
 #include "dialogs/UpdateCheckDlg.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     OnCommand(ID_IMG_SMALL, [this] { OnImageListStyle(true); });
     OnCommand(ID_IMG_LARGE, [this] { OnImageListStyle(false); });
     OnCommand(ID_CHECK, [this] { CUpdateCheckDlg::CheckNow(this); });
+    OnCommand(ID_ABOUT, [this] { CAboutDlg(this).exec(); });
 }
 
 CMainFrame::~CMainFrame() {
