@@ -223,4 +223,10 @@ void CSetColourDlg::SetColourLabel(int nID, COLORREF cr) {
     std::snprintf(szText, sizeof szText, "RGB: %d,%d,%d", GetRValue(cr), GetGValue(cr),
                   GetBValue(cr));
     pLabel->setText(FromAnsi(szText));
+    // The template's label is narrower than "RGB: 255,255,255" in most fonts: it grows to
+    // the right so that no value is cut off.
+    const int nWidth = pLabel->sizeHint().width();
+    if (pLabel->width() < nWidth) {
+        pLabel->resize(nWidth, pLabel->height());
+    }
 }

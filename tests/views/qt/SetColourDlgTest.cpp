@@ -3,7 +3,6 @@
 // fading buttons change only the dialog and its preview, OK hands back exactly the four
 // values, Cancel nothing, the store is never written, and the preview paints the calling
 // view's own picture.
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -14,11 +13,14 @@
 #include "fractals/FractalCatalog.h"
 #include "fractals/HeighwayView.h"
 #include "platform/gdi/RasterDC.h"
-#include "platform/registry/StoreLocation.h"
 #include "platform/ui/ColorBar.h"
 #include "platform/ui/ViewWindow.h"
 #include "resources/ColourDialogTemplate.h"
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
+#include "settings/RegistryFunctions.h"
+#include "settings/StoreKeys.h"
+#include "support/FakeRibbon.h"
 #include "views/ColourDialogRunner.h"
 #include "views/qt/ColourDialogImages.h"
 #include "views/qt/PreviewWnd.h"
@@ -57,9 +59,14 @@ CRecord Record(const CNimbrelBaseView& view) {
             view.m_Background.m_nFading};
 }
 
-QByteArray StoreBytes() {
-    QFile file(QString::fromStdString(RegistryStoreFile()));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no store>");
+// Every curve's settings string as the store holds it.
+std::vector<std::string> StoredSettings() {
+    std::vector<std::string> settings;
+    for (const CFractalInfo& info : FractalCatalog()) {
+        const std::unique_ptr<CNimbrelBaseView> pView = info.pfnCreate();
+        settings.push_back(ReadViewSettings(pView->GetSettingsName()).value_or("<none>"));
+    }
+    return settings;
 }
 
 QImage Picture(QWidget* pWidget) {
@@ -113,6 +120,8 @@ private slots:
     void otherEntryTakesThePickersColourAndACancelledPickerNothing();
     void controlsFollowTheTemplate();
     void fadingButtonsShowWhatTheBackgroundPaints();
+    void previewLeavesTheRibbonAlone_data();
+    void previewLeavesTheRibbonAlone();
 
 private:
     // The caller of kind nKind in a window of its own, its record in the store.
@@ -135,6 +144,8 @@ void CSetColourDlgTest::cleanup() {
 }
 
 std::unique_ptr<CViewWindow> CSetColourDlgTest::MakeCaller(int nKind) {
+    // As at start-up: the key the settings strings live under.
+    CreateRegistryBranch(kParameterKey);
     auto pWindow = std::make_unique<CViewWindow>(CreateFractalView(nKind), kCallerHosting, nullptr);
     pWindow->resize(400, 300);
     pWindow->OnInitialUpdate();
@@ -142,6 +153,9 @@ std::unique_ptr<CViewWindow> CSetColourDlgTest::MakeCaller(int nKind) {
     // A level the slowest curves draw quickly; then the record is what the store holds.
     pView->m_nLevel = 3;
     pView->SaveSettings(pView->GetSettingsName());
+    if (!ReadViewSettings(pView->GetSettingsName())) {
+        qFatal("the caller's record did not reach the store");
+    }
     // The window is never shown: its view draws at a size of the test's choosing.
     pView->ComputeDrawingRects(CRect{0, 0, 200, 150});
     return pWindow;
@@ -159,7 +173,7 @@ void CSetColourDlgTest::cancelLeavesTheCallerAndTheStoreUnchanged() {
     std::unique_ptr<CViewWindow> pCaller = MakeCaller(nKind);
     auto* pView = static_cast<CNimbrelBaseView*>(pCaller->GetView());
     const CRecord before = Record(*pView);
-    const QByteArray store = StoreBytes();
+    const std::vector<std::string> store = StoredSettings();
     bool bRan = false;
     InstallSetColourDlgRunner([&](CSetColourDlg& dlg) {
         dlg.OnInitDialog();
@@ -172,7 +186,7 @@ void CSetColourDlgTest::cancelLeavesTheCallerAndTheStoreUnchanged() {
     QVERIFY(pView->OnCmdMsg(kColourCommands[nKind]));
     QVERIFY(bRan);
     QCOMPARE(Record(*pView), before);
-    QCOMPARE(StoreBytes(), store);
+    QCOMPARE(StoredSettings(), store);
 }
 
 void CSetColourDlgTest::okTakesBackExactlyTheFourValues_data() {
@@ -188,7 +202,7 @@ void CSetColourDlgTest::okTakesBackExactlyTheFourValues() {
     std::get<8>(expected) = kPicked;
     std::get<9>(expected) = CColorBar::StandardColour(kDarkBlueCell);
     std::get<10>(expected) = 5;
-    const QByteArray store = StoreBytes();
+    const std::vector<std::string> store = StoredSettings();
     const QImage pictureBefore = pCaller->RenderImage(QSize(200, 150));
     InstallSetColourDlgRunner([&](CSetColourDlg& dlg) {
         dlg.OnInitDialog();
@@ -199,7 +213,7 @@ void CSetColourDlgTest::okTakesBackExactlyTheFourValues() {
 
     QVERIFY(pView->OnCmdMsg(kColourCommands[nKind]));
     QCOMPARE(Record(*pView), expected);
-    QCOMPARE(StoreBytes(), store);
+    QCOMPARE(StoredSettings(), store);
     QVERIFY(pCaller->RenderImage(QSize(200, 150)) != pictureBefore);
 }
 
@@ -338,6 +352,10 @@ void CSetColourDlgTest::otherEntryTakesThePickersColourAndACancelledPickerNothin
 void CSetColourDlgTest::controlsFollowTheTemplate() {
     CSetColourDlg dlg;
     dlg.m_nCurve = 0;
+    // The widest values.
+    dlg.m_crCurve = RGB(255, 255, 255);
+    dlg.m_crFirst = RGB(255, 255, 255);
+    dlg.m_crSecond = RGB(255, 255, 255);
     dlg.OnInitDialog();
     const CDialogBaseUnits units = dlg.GetBaseUnits();
     QCOMPARE(dlg.size(), MapDialogRect(0, 0, 560, 400, units).size());
@@ -347,7 +365,20 @@ void CSetColourDlgTest::controlsFollowTheTemplate() {
         }
         QWidget* pControl = dlg.GetDlgItem(item.nID);
         QVERIFY2(pControl != nullptr, qPrintable(QString::number(item.nID)));
-        QCOMPARE(pControl->geometry(), MapDialogRect(item.x, item.y, item.cx, item.cy, units));
+        const QRect rcTemplate = MapDialogRect(item.x, item.y, item.cx, item.cy, units);
+        if (qobject_cast<QLabel*>(pControl) != nullptr) {
+            // A value label grows to the right until its text fits.
+            QCOMPARE(pControl->pos(), rcTemplate.topLeft());
+            QVERIFY(pControl->width() >= rcTemplate.width());
+        } else {
+            QCOMPARE(pControl->geometry(), rcTemplate);
+        }
+    }
+    // Nothing is cut off: the widest value fits its label.
+    for (int nID : {IDC_CURVE_VALUES, IDC_FIRST_VALUES, IDC_SECOND_VALUES}) {
+        auto* pLabel = qobject_cast<QLabel*>(dlg.GetDlgItem(nID));
+        QCOMPARE(pLabel->text(), QStringLiteral("RGB: 255,255,255"));
+        QVERIFY(pLabel->width() >= pLabel->sizeHint().width());
     }
     QCOMPARE(dlg.GetDlgItem(IDC_CURVE_BAR), static_cast<QWidget*>(dlg.m_wndCurveBar));
     QCOMPARE(dlg.m_btnOK->text(), QStringLiteral("OK"));
@@ -382,6 +413,41 @@ void CSetColourDlgTest::fadingButtonsShowWhatTheBackgroundPaints() {
     const QImage fading = FadingPicture(1);
     QVERIFY(qGreen(fading.pixel(33, 0)) == 255 && qRed(fading.pixel(33, 0)) < 16);
     QVERIFY(qRed(fading.pixel(33, 65)) > 240 && qBlue(fading.pixel(33, 65)) > 240);
+}
+
+void CSetColourDlgTest::previewLeavesTheRibbonAlone_data() {
+    QTest::addColumn<int>("nKind");
+    QTest::newRow("koch") << 0;
+    QTest::newRow("heighway") << 9;
+}
+
+// The ribbon shows the calling view's values; a preview of another record must not put its
+// own values there, nor redraw it.
+void CSetColourDlgTest::previewLeavesTheRibbonAlone() {
+    QFETCH(int, nKind);
+    CFakeMainFrame frame;
+    CFakeRibbon& ribbon = frame.m_ribbon;
+    ribbon.m_sliders.emplace(ID_VON_KOCH_SLIDER_RECURSION, CFakeSlider(0, 10, 2));
+    ribbon.m_edits[ID_VONKOCH_RECURSION].m_strText = "2";
+    ribbon.m_edits[ID_HEIGHWAY_CODE].m_strText = "0000";
+    {
+        CSetColourDlg dlg;
+        dlg.m_nCurve = nKind;
+        dlg.m_nLevel = 7;
+        dlg.m_strFoldCode = "1100110";
+        dlg.OnInitDialog();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        ClickCell(dlg.m_wndCurveBar, kRedCell);
+        Click(dlg, IDC_FADING_2);
+        QCoreApplication::processEvents();
+        Click(dlg, IDCANCEL);
+    }
+    QCOMPARE(ribbon.m_sliders.at(ID_VON_KOCH_SLIDER_RECURSION).m_nPos, 2);
+    QCOMPARE(ribbon.m_sliders.at(ID_VON_KOCH_SLIDER_RECURSION).m_nRedraws, 0);
+    QCOMPARE(ribbon.m_edits.at(ID_VONKOCH_RECURSION).m_strText, std::string("2"));
+    QCOMPARE(ribbon.m_edits.at(ID_HEIGHWAY_CODE).m_strText, std::string("0000"));
+    QCOMPARE(ribbon.m_lastRedrawFlags, 0u);
 }
 
 QTEST_MAIN(CSetColourDlgTest)
