@@ -24,8 +24,16 @@ constexpr int kPaletteColumns = 5;
 // The property a template control carries its identifier in.
 constexpr const char* kControlId = "controlId";
 
-QFont DialogFont(const QFont& base) {
-    QFont font(base);
+// The template's font by its name; on a desktop without it, a font of its metrics (Tahoma,
+// or the Arial-metric Liberation Sans the program depends on) rather than a wider default.
+QFont DialogFont() {
+    const QString strFamily = QString::fromLatin1(kColourDialogTemplate.pszFont);
+    if (QFont::substitutes(strFamily).isEmpty()) {
+        QFont::insertSubstitutions(
+            strFamily,
+            {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    }
+    QFont font(strFamily);
     font.setPointSize(kColourDialogTemplate.nPointSize);
     return font;
 }
@@ -34,7 +42,7 @@ QFont DialogFont(const QFont& base) {
 
 CSetColourDlg::CSetColourDlg(QWidget* pParent)
     : QDialog(pParent) {
-    setFont(DialogFont(font()));
+    setFont(DialogFont());
     m_baseUnits = DialogBaseUnits(font());
     setWindowTitle(FromAnsi(kColourDialogTemplate.pszCaption));
     const QRect rcClient =
@@ -224,9 +232,17 @@ void CSetColourDlg::SetColourLabel(int nID, COLORREF cr) {
                   GetBValue(cr));
     pLabel->setText(FromAnsi(szText));
     // The template's label is narrower than "RGB: 255,255,255" in most fonts: it grows to
-    // the right so that no value is cut off.
+    // the right, and moves left when it would cross the frame of its group box.
     const int nWidth = pLabel->sizeHint().width();
-    if (pLabel->width() < nWidth) {
-        pLabel->resize(nWidth, pLabel->height());
+    if (pLabel->width() >= nWidth) {
+        return;
+    }
+    pLabel->resize(nWidth, pLabel->height());
+    for (QGroupBox* pGroup : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        const QRect rcGroup = pGroup->geometry();
+        const int nRight = rcGroup.right() - m_baseUnits.cx;
+        if (rcGroup.contains(pLabel->pos()) && pLabel->geometry().right() > nRight) {
+            pLabel->move(qMax(nRight - nWidth + 1, rcGroup.left()), pLabel->y());
+        }
     }
 }

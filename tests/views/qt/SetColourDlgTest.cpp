@@ -367,9 +367,10 @@ void CSetColourDlgTest::controlsFollowTheTemplate() {
         QVERIFY2(pControl != nullptr, qPrintable(QString::number(item.nID)));
         const QRect rcTemplate = MapDialogRect(item.x, item.y, item.cx, item.cy, units);
         if (qobject_cast<QLabel*>(pControl) != nullptr) {
-            // A value label grows to the right until its text fits.
-            QCOMPARE(pControl->pos(), rcTemplate.topLeft());
+            // A value label grows until its text fits, inside its group box.
+            QCOMPARE(pControl->y(), rcTemplate.y());
             QVERIFY(pControl->width() >= rcTemplate.width());
+            QVERIFY(pControl->x() <= rcTemplate.x());
         } else {
             QCOMPARE(pControl->geometry(), rcTemplate);
         }
@@ -379,6 +380,7 @@ void CSetColourDlgTest::controlsFollowTheTemplate() {
         auto* pLabel = qobject_cast<QLabel*>(dlg.GetDlgItem(nID));
         QCOMPARE(pLabel->text(), QStringLiteral("RGB: 255,255,255"));
         QVERIFY(pLabel->width() >= pLabel->sizeHint().width());
+        QVERIFY(pLabel->geometry().right() < MapDialogRect(5, 5, 115, 120, units).right());
     }
     QCOMPARE(dlg.GetDlgItem(IDC_CURVE_BAR), static_cast<QWidget*>(dlg.m_wndCurveBar));
     QCOMPARE(dlg.m_btnOK->text(), QStringLiteral("OK"));
