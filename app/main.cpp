@@ -9,6 +9,7 @@
 #include "app/NimbrelApp.h"
 #include "platform/ui/QtMessageBox.h"
 #include "platform/ui/TerminationSignals.h"
+#include "views/qt/SetColourDlgRunner.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Nimbrel"));
     QApplication::setOrganizationName(QStringLiteral("Korvat"));
     InstallQtMessageBoxHandler();
+    InstallSetColourDlgRunner();
     // Before anything opens the store: from here on a termination signal closes the main
     // window like its close button, and never cuts a settings write short.
     CTerminationSignals termination;

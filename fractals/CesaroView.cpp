@@ -12,6 +12,7 @@ CCesaroView::CCesaroView()
     : CNimbrelBaseView(kCesaroSettings) {
     SetDefaults();
     BindSlider(ID_CESARO_SLIDER_RECURSION, ID_CESARO_RECURSION, &CCesaroView::m_nLevel);
+    MapColourCommand(ID_CESARO_COLOR, 3);
     MapClipboardCommand(ID_CESARO_CLIPBOARD);
 }
 

@@ -21,6 +21,7 @@ CHeighwayView::CHeighwayView()
     : CNimbrelBaseView(kHeighwaySettings) {
     SetDefaults();
     OnCommand(ID_HEIGHWAY_CODE, [this] { OnFoldCode(); });
+    MapColourCommand(ID_HEIGHWAY_COLOR, 9);
     MapClipboardCommand(ID_HEIGHWAY_CLIPBOARD);
 }
 

@@ -31,6 +31,7 @@ CHilbertView::CHilbertView()
     SetDefaults();
     BindSlider(ID_HILBERT_SLIDER_RECURSION, ID_HILBERT_RECURSION, &CHilbertView::m_nLevel);
     BindSlider(ID_HILBERT_SLIDER_SIMILARITY, ID_HILBERT_SIMILARITY, &CHilbertView::m_nParam1);
+    MapColourCommand(ID_HILBERT_COLOR, 2);
     MapClipboardCommand(ID_HILBERT_CLIPBOARD);
 }
 

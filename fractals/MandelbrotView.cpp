@@ -13,6 +13,7 @@ CMandelbrotView::CMandelbrotView()
     BindSlider(ID_MANDELBROT_SLIDER_RECURSION, ID_MANDELBROT_RECURSION, &CMandelbrotView::m_nLevel);
     MapFrameCommands({{ID_MANDELBROT_FRAME_LINE, 2}, {ID_MANDELBROT_FRAME_SQUARE, 4}});
     MapGrainCommands({{ID_MANDELBROT_GRAIN_NORMAL, 0}, {ID_MANDELBROT_GRAIN_CLIPPED, 1}});
+    MapColourCommand(ID_MANDELBROT_COLOR, 1);
     MapClipboardCommand(ID_MANDELBROT_CLIPBOARD);
 }
 

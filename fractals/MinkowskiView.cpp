@@ -14,6 +14,7 @@ CMinkowskiView::CMinkowskiView()
     MapFrameCommands({{ID_MINKOWSKI_FRAME_LINE, 2},
                       {ID_MINKOWSKI_FRAME_TRIANGLE, 3},
                       {ID_MINKOWSKI_FRAME_SQUARE, 4}});
+    MapColourCommand(ID_MINKOWSKI_COLOR, 4);
     MapClipboardCommand(ID_MINKOWSKI_CLIPBOARD);
 }
 

@@ -12,6 +12,7 @@ CPeanoView::CPeanoView()
     SetDefaults();
     BindSlider(ID_PEANO_SLIDER_RECURSION, ID_PEANO_RECURSION, &CPeanoView::m_nLevel);
     MapGrainCommands({{ID_PEANO_GRAIN_NORMAL, 0}, {ID_PEANO_GRAIN_FILLED, 1}});
+    MapColourCommand(ID_PEANO_COLOR, 7);
     MapClipboardCommand(ID_PEANO_CLIPBOARD);
 }
 

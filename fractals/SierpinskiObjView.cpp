@@ -19,6 +19,7 @@ CSierpinskiObjView::CSierpinskiObjView()
                       {ID_SIERP_OBJ_FRAME_PENTAGON, 5},
                       {ID_SIERP_OBJ_FRAME_HEXAGON, 6}});
     MapGrainCommands({{ID_SIERP_OBJ_GRAIN_NORMAL, 0}, {ID_SIERP_OBJ_GRAIN_FILLED, 1}});
+    MapColourCommand(ID_SIERP_OBJ_COLOR, 6);
     MapClipboardCommand(ID_SIERP_OBJ_CLIPBOARD);
 }
 

@@ -27,6 +27,7 @@ CSierpinskiView::CSierpinskiView()
     SetDefaults();
     BindSlider(ID_SIERPINSKI_SLIDER_RECURSION, ID_SIERPINSKI_RECURSION, &CSierpinskiView::m_nLevel);
     MapGrainCommands({{ID_SIERPINSKI_GRAIN_NORMAL, 0}, {ID_SIERPINSKI_GRAIN_FILLED, 1}});
+    MapColourCommand(ID_SIERPINSKI_COLOR, 5);
     MapClipboardCommand(ID_SIERPINSKI_CLIPBOARD);
 }
 

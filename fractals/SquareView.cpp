@@ -43,6 +43,7 @@ CSquareView::CSquareView()
     MapGrainCommands({{ID_SQUARE_GRAIN_NORMAL, 0},
                       {ID_SQUARE_GRAIN__FILLED, 1},
                       {ID_SQUARE_GRAIN__OUTLINED, 2}});
+    MapColourCommand(ID_SQUARE_COLOR, 8);
     MapClipboardCommand(ID_SQUARE_CLIPBOARD);
 }
 

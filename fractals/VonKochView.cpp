@@ -32,6 +32,7 @@ CVonKochView::CVonKochView()
                       {ID_VON_KOCH_FRAME_PENTAGON, 5},
                       {ID_VON_KOCH_FRAME_HEXAGON, 6}});
     MapGrainCommands({{ID_VON_KOCH_GRAIN_TRG, 1}, {ID_VON_KOCH_GRAIN_SQUARE, 2}});
+    MapColourCommand(ID_VON_KOCH_COLOR, 0);
     MapClipboardCommand(ID_VON_KOCH_CLIPBOARD);
     const struct {
         UINT nID;

@@ -25,6 +25,8 @@ allowed_for() {
     platform/ui/*) echo "^platform/" ;;
     platform/*) echo "^${lower_platform}" ;;
     settings/*) echo "^(${lower_platform}|settings/|${command_ids})" ;;
+    # The colour dialog's window belongs with the other windows, in the top layer.
+    views/qt/*) echo "^(platform/|settings/|views/|fractals/|resources/|dialogs/|app/)" ;;
     views/*) echo "^(${lower_platform}|settings/|views/|${command_ids})" ;;
     fractals/*) echo "^(${lower_platform}|settings/|views/|fractals/|${command_ids})" ;;
     # app/, dialogs/ and resources/ are one layer, the top one (nimbrel_app).

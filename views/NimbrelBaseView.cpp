@@ -6,6 +6,7 @@
 
 #include "platform/ui/core/MessageBox.h"
 #include "resources/Resource.h"
+#include "views/ColourDialogRunner.h"
 
 namespace {
 
@@ -228,6 +229,34 @@ void CNimbrelBaseView::MapGrainCommands(std::initializer_list<CValueCommand> com
 
 void CNimbrelBaseView::MapClipboardCommand(UINT nID) {
     OnCommand(nID, [this] { CopyToClipboard(); });
+}
+
+void CNimbrelBaseView::MapColourCommand(UINT nID, int nCurve) {
+    OnCommand(nID, [this, nCurve] { OnColour(nCurve); });
+}
+
+void CNimbrelBaseView::OnColour(int nCurve) {
+    CColourChoice choice;
+    choice.nCurve = nCurve;
+    choice.nLevel = m_nLevel;
+    choice.nFrame = m_nFrame;
+    choice.nGrain = m_nGrain;
+    choice.nParam1 = m_nParam1;
+    choice.nParam2 = m_nParam2;
+    choice.nParam3 = m_nParam3;
+    choice.crCurve = m_crCurve;
+    choice.crFirst = m_Background.m_crFirst;
+    choice.crSecond = m_Background.m_crSecond;
+    choice.nFading = m_Background.m_nFading;
+    choice.strFoldCode = m_strFoldCode;
+    if (RunColourDialog(choice) != IDOK) {
+        return;
+    }
+    m_crCurve = choice.crCurve;
+    m_Background.m_crFirst = choice.crFirst;
+    m_Background.m_crSecond = choice.crSecond;
+    m_Background.m_nFading = choice.nFading;
+    Invalidate(true);
 }
 
 std::int64_t CNimbrelBaseView::CurrentTime() const {

@@ -112,6 +112,10 @@ protected:
     void MapFrameCommands(std::initializer_list<CValueCommand> commands);
     void MapGrainCommands(std::initializer_list<CValueCommand> commands);
     void MapClipboardCommand(UINT nID);
+    // The "Curve and Background Color" command: the colour dialog of curve kind nCurve
+    // edits a copy of the record; on OK the curve colour, the two background colours and the
+    // fading come back and the view repaints. The store is left alone.
+    void MapColourCommand(UINT nID, int nCurve);
     std::int64_t CurrentTime() const;
 
     CCrtRandom m_Random;
@@ -124,6 +128,7 @@ private:
     };
 
     CRibbonBarLink* FindRibbonBar() const;
+    void OnColour(int nCurve);
 
     const char* m_pszSettingsName;
     CViewHost* m_pHost = nullptr;
