@@ -3,6 +3,7 @@
 // dragging), check boxes whose marks follow the record, the Heighway folding code.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QtTest>
 
@@ -12,8 +13,13 @@
 #include "platform/ui/RibbonEdit.h"
 #include "platform/ui/RibbonSlider.h"
 #include "platform/ui/ViewWindow.h"
+#include "platform/ui/ColorBar.h"
 #include "resources/Resource.h"
+#include "settings/ProgramSettings.h"
+#include "views/ColourDialogRunner.h"
 #include "views/NimbrelBaseView.h"
+#include "views/qt/SetColourDlg.h"
+#include "views/qt/SetColourDlgRunner.h"
 
 namespace {
 
@@ -47,6 +53,7 @@ private slots:
     void orientationMarksFollowTheRecord_data();
     void orientationMarksFollowTheRecord();
     void heighwayCodeKeepsSixteenCharacters();
+    void colourCommandChangesTheVisibleViewOnlyAndNotTheStore();
 
 private:
     CMainFrame* Frame() const { return m_pApp->GetMainFrame(); }
@@ -71,6 +78,7 @@ void CViewCommandTest::init() {
 }
 
 void CViewCommandTest::cleanup() {
+    SetColourDialogRunner({});
     m_pApp.reset();
     m_pEnvironment.reset();
 }
@@ -184,6 +192,49 @@ void CViewCommandTest::heighwayCodeKeepsSixteenCharacters() {
     QTest::keyClick(pEdit, Qt::Key_Return);
     QCOMPARE(pHeighway->m_strFoldCode, std::string("101"));
     QCOMPARE(pHeighway->m_nParam1, 3);
+}
+
+// The ribbon's colour button opens the dialog for the visible view; on OK its colours and
+// fading change and nothing else, and no settings string is written until the program ends.
+void CViewCommandTest::colourCommandChangesTheVisibleViewOnlyAndNotTheStore() {
+    ShowFractal(4);
+    const auto Stored = [this] {
+        std::vector<std::string> settings;
+        for (int i = 0; i < kFractalCount; ++i) {
+            settings.push_back(
+                ReadViewSettings(Frame()->GetView(i)->GetSettingsName()).value_or("<none>"));
+        }
+        return settings;
+    };
+    const std::vector<std::string> store = Stored();
+    std::vector<std::string> records;
+    for (int i = 0; i < kFractalCount; ++i) {
+        records.push_back(Frame()->GetView(i)->FormatSettings("record"));
+    }
+    int nRuns = 0;
+    InstallSetColourDlgRunner([&nRuns](CSetColourDlg& dlg) {
+        ++nRuns;
+        dlg.OnInitDialog();
+        QTest::mouseClick(dlg.m_wndCurveBar, Qt::LeftButton, {},
+                          dlg.m_wndCurveBar->CellRect(0).center());
+        QTest::mouseClick(dlg.m_btnFading6, Qt::LeftButton);
+        QTest::mouseClick(dlg.m_btnOK, Qt::LeftButton);
+        return dlg.result() == QDialog::Accepted ? IDOK : IDCANCEL;
+    });
+
+    Frame()->RouteCommand(ID_VON_KOCH_COLOR);
+    QCOMPARE(nRuns, 0);
+    Frame()->RouteCommand(ID_MINKOWSKI_COLOR);
+    QCOMPARE(nRuns, 1);
+    CNimbrelBaseView* pMinkowski = Frame()->GetView(4);
+    QCOMPARE(pMinkowski->m_crCurve, RGB(0, 0, 0));
+    QCOMPARE(pMinkowski->m_Background.m_nFading, 6);
+    for (int i = 0; i < kFractalCount; ++i) {
+        if (i != 4) {
+            QCOMPARE(Frame()->GetView(i)->FormatSettings("record"), records[std::size_t(i)]);
+        }
+    }
+    QCOMPARE(Stored(), store);
 }
 
 QTEST_MAIN(CViewCommandTest)
