@@ -144,6 +144,10 @@ void CAboutDlgTest::templateAndTexts() {
     QCOMPARE(dlg.size(), QSize(713, 488));
     QCOMPARE(LabelText(dlg, IDC_PRODUCT_NAME), QStringLiteral("Nimbrel Version 2.0"));
     QCOMPARE(LabelText(dlg, IDC_DISCLAIMER), QString());
+    // Names from the system are shown as they are: a name that looks like markup stays text.
+    for (const int nID : {IDC_LOGIN_NAME, IDC_COMPUTER_NAME, IDC_IP_ADDRESS}) {
+        QCOMPARE(qobject_cast<QLabel*>(dlg.GetDlgItem(nID))->textFormat(), Qt::PlainText);
+    }
     auto* pOk = qobject_cast<QPushButton*>(dlg.GetDlgItem(IDOK));
     QVERIFY(pOk != nullptr);
     QCOMPARE(pOk->text(), QStringLiteral("OK"));
