@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "app/NimbrelApp.h"
+#include "dialogs/AboutDlg.h"
 #include "dialogs/UpdateCheckDlg.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
@@ -17,6 +18,7 @@
 #include "resources/RibbonLayout.h"
 #include "resources/StringTable.h"
 #include "settings/ProgramSettings.h"
+#include "settings/SettingsSaveScope.h"
 
 namespace {
 
@@ -60,10 +62,15 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     OnCommand(ID_IMG_SMALL, [this] { OnImageListStyle(true); });
     OnCommand(ID_IMG_LARGE, [this] { OnImageListStyle(false); });
     OnCommand(ID_CHECK, [this] { CUpdateCheckDlg::CheckNow(this); });
+    OnCommand(ID_ABOUT, [this] { CAboutDlg(this).exec(); });
 }
 
 CMainFrame::~CMainFrame() {
-    DestroyViews();
+    {
+        // The ten settings strings go into the store together, with one bounded wait.
+        const CSettingsSaveScope saving;
+        DestroyViews();
+    }
     if (AfxGetMainFrame() == this) {
         AfxSetMainFrame(nullptr);
     }
@@ -334,6 +341,9 @@ bool CMainFrame::event(QEvent* pEvent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {
-    SaveFrameState();
+    {
+        const CSettingsSaveScope saving;
+        SaveFrameState();
+    }
     QMainWindow::closeEvent(pEvent);
 }

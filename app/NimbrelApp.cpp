@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/NimbrelApp.h"
 
+#include <algorithm>
+
+#include <QTimer>
+
 #include "platform/registry/StoreRecovery.h"
 #include "platform/shell/ShellOpen.h"
 #include "platform/ui/core/MessageBox.h"
@@ -46,6 +50,9 @@ BOOL CNimbrelApp::InitInstance() {
     ReportDamagedStore();
     auto* pFrame = new CMainFrame(this);
     m_pMainWnd = pFrame;
+    // A store found damaged later is reported from the event loop, outside the registry call.
+    SetRegistryStoreWarningHandler(
+        [this] { QTimer::singleShot(0, m_pMainWnd, [this] { ReportDamagedStore(); }); });
     if (!pFrame->Create()) {
         delete pFrame;
         return 0;
@@ -58,6 +65,7 @@ BOOL CNimbrelApp::InitInstance() {
 }
 
 int CNimbrelApp::ExitInstance(int nExitCode) {
+    SetRegistryStoreWarningHandler(nullptr);
     if (m_pMainWnd != nullptr) {
         // Closing saves the window's placement; destroying it lets every view keep its
         // settings.
@@ -65,6 +73,8 @@ int CNimbrelApp::ExitInstance(int nExitCode) {
             m_pMainWnd->close();
         }
         delete m_pMainWnd.data();
+        // What the views' last writes found is still told.
+        ReportDamagedStore();
     }
     return nExitCode;
 }
@@ -92,8 +102,13 @@ void CNimbrelApp::OpenWebPage(const std::string& strAddress) {
 
 void CNimbrelApp::ReportDamagedStore() {
     // A damaged store was set aside and a fresh one started when the key was opened; the
-    // user hears of it once.
+    // user hears of it once, in the output pane when there is one and in a message box.
     if (const std::optional<std::string> strWarning = TakeRegistryStoreWarning()) {
+        if (m_pMainWnd != nullptr) {
+            std::string strLine = *strWarning;
+            std::replace(strLine.begin(), strLine.end(), '\n', ' ');
+            m_pMainWnd->AddMessage(strLine);
+        }
         AfxMessageBox(*strWarning, MB_OK | MB_ICONWARNING);
     }
 }

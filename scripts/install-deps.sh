@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Nimbrel builds, tests and runs with, when any is missing.
-# Runs as root or through sudo; prints nothing when everything is already there.
+# Runs as root or through sudo; prints nothing when everything is already there. With the
+# argument "fuzz" it also installs what the fuzz targets are built with.
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ make pkg-config
+    cmake ninja-build g++ make pkg-config clang-format
     qt6-base-dev qt6-qpa-plugins
     libsqlite3-dev libcurl4-openssl-dev libpng-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
 )
+
+# `install-deps.sh fuzz`: also clang and its libFuzzer, for `make fuzz` only.
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/registry/StoreLocation.h"
+#include "platform/registry/StoreRecovery.h"
 #include "platform/ui/core/MessageBox.h"
 
 namespace {
@@ -29,6 +31,19 @@ std::string BranchFailureText(const std::string& strKey, long nError) {
     std::string strText(std::size_t(nLength > 0 ? nLength : 0), '\0');
     std::snprintf(strText.data(), strText.size() + 1, pszFormat, strKey.c_str(), nError);
     return strText;
+}
+
+// Opens the key a write goes to. A store found damaged during the run is replaced by a fresh
+// one that lacks the keys start-up made, so once that has happened a missing key is created
+// with its parents: the values written afterwards (the settings strings at exit) are kept.
+LSTATUS OpenKeyForWrite(const std::string& strKey, HKEY& hKey) {
+    LSTATUS nResult = RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    if (nResult == ERROR_FILE_NOT_FOUND && IsRenewedRegistryStore(RegistryStoreFile())) {
+        char szClass[] = "";
+        nResult = RegCreateKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, szClass,
+                                  REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &hKey, nullptr);
+    }
+    return nResult;
 }
 
 } // namespace
@@ -94,8 +109,7 @@ long ReadRegistryDword(std::string strKey, std::string strName, DWORD& dwValue) 
 long WriteRegistryString(std::string strKey, std::string strName, DWORD dwType,
                          std::string strText) {
     HKEY hKey = nullptr;
-    const LSTATUS nResult =
-        RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    const LSTATUS nResult = OpenKeyForWrite(strKey, hKey);
     if (nResult != ERROR_SUCCESS) {
         return nResult;
     }
@@ -111,8 +125,7 @@ long WriteRegistryString(std::string strKey, std::string strName, DWORD dwType,
 
 long WriteRegistryDword(std::string strKey, std::string strName, DWORD dwType, DWORD dwValue) {
     HKEY hKey = nullptr;
-    const LSTATUS nResult =
-        RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_ALL_ACCESS, &hKey);
+    const LSTATUS nResult = OpenKeyForWrite(strKey, hKey);
     if (nResult != ERROR_SUCCESS) {
         return nResult;
     }

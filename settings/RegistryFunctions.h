@@ -20,7 +20,8 @@ BOOL CreateRegistryBranch(std::string strKey);
 long ReadRegistryString(std::string strKey, std::string strName, std::string& strText);
 long ReadRegistryDword(std::string strKey, std::string strName, DWORD& dwValue);
 // Stores the text with its terminator; texts too long for the buffer answer
-// ERROR_INVALID_PARAMETER.
+// ERROR_INVALID_PARAMETER. Both writes fail on a missing key, except after a damaged store
+// was replaced during the run: then they create the key the fresh store lacks.
 long WriteRegistryString(std::string strKey, std::string strName, DWORD dwType,
                          std::string strText);
 long WriteRegistryDword(std::string strKey, std::string strName, DWORD dwType, DWORD dwValue);

@@ -100,7 +100,7 @@ CPngReadResult ReadPngFile(const std::string& strPath) {
 }
 
 CPngWriteResult WritePngFile(const std::string& strPath, const std::uint32_t* pBits, int nWidth,
-                             int nHeight, int nStridePixels) {
+                             int nHeight, int nStridePixels, unsigned nMode) {
     CPngWriteResult result;
     if (nWidth <= 0 || nHeight <= 0 || nWidth > MaxPngSide || nHeight > MaxPngSide ||
         nStridePixels < nWidth || pBits == nullptr) {
@@ -117,8 +117,9 @@ CPngWriteResult WritePngFile(const std::string& strPath, const std::uint32_t* pB
         result.strError = SystemError("cannot create a temporary file for", strPath);
         return result;
     }
-    // mkstemp makes the file private; a picture is as readable as any other file.
-    fchmod(fd, 0644);
+    // mkstemp makes the file private; a picture is as readable as any other file, or keeps
+    // the permissions of the file it replaces.
+    fchmod(fd, mode_t(nMode));
     std::FILE* pFile = fdopen(fd, "wb");
     if (pFile == nullptr) {
         result.strError = SystemError("cannot open a temporary file for", strPath);

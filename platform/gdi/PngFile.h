@@ -37,5 +37,6 @@ CPngReadResult ReadPngFile(const std::string& strPath);
 // Writes nWidth x nHeight pixels, nStridePixels apart from row to row, as an 8-bit RGB PNG.
 // The data goes to a temporary file in the target's folder that is renamed over the target
 // once complete; on any failure the temporary is removed and the target is left untouched.
+// The file gets the permissions nMode (an existing file's, to keep them).
 CPngWriteResult WritePngFile(const std::string& strPath, const std::uint32_t* pBits, int nWidth,
-                             int nHeight, int nStridePixels);
+                             int nHeight, int nStridePixels, unsigned nMode = 0644);

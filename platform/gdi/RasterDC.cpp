@@ -314,6 +314,36 @@ void CRasterDC::Polygon(const CPoint* pPoints, int nCount) {
     }
 }
 
+namespace {
+
+// A stable sort that costs what insertion sort costs on nearly sorted input (a curve's
+// polygons: a handful of edges, an order that hardly changes from row to row) and never more
+// than std::stable_sort's O(n log n) (a polygon of thousands of random points). Once the
+// insertion sort has moved more than a few elements per element it hands over; both keep
+// equal elements in their order, so the result is the same either way.
+template <class T, class Less> void SortStably(std::vector<T>& items, Less less) {
+    const std::size_t nBudget = 4 * items.size() + 16;
+    std::size_t nMoves = 0;
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        if (!less(items[i], items[i - 1])) {
+            continue;
+        }
+        const T item = items[i];
+        std::size_t j = i;
+        for (; j > 0 && less(item, items[j - 1]); --j) {
+            items[j] = items[j - 1];
+        }
+        items[j] = item;
+        nMoves += i - j;
+        if (nMoves > nBudget) {
+            std::stable_sort(items.begin(), items.end(), less);
+            return;
+        }
+    }
+}
+
+} // namespace
+
 // Scan conversion of the interior. A pixel is filled when its centre (the integer point) is
 // inside, an edge owning the scanlines from its upper end down to, not including, its lower
 // end and the columns from its crossing rightwards: left and top borders are in, right and
@@ -367,15 +397,8 @@ void CRasterDC::FillPolygon(const CPoint* pPoints, int nCount) {
     if (m_edges.empty()) {
         return;
     }
-    // A curve's polygons have a handful of edges, for which insertion sort beats std::sort.
-    for (std::size_t i = 1; i < m_edges.size(); ++i) {
-        const CPolygonEdge edge = m_edges[i];
-        std::size_t j = i;
-        for (; j > 0 && m_edges[j - 1].yFirst > edge.yFirst; --j) {
-            m_edges[j] = m_edges[j - 1];
-        }
-        m_edges[j] = edge;
-    }
+    SortStably(m_edges,
+               [](const CPolygonEdge& a, const CPolygonEdge& b) { return a.yFirst < b.yFirst; });
 
     m_active.clear();
     std::size_t nNext = 0;
@@ -392,15 +415,10 @@ void CRasterDC::FillPolygon(const CPoint* pPoints, int nCount) {
         while (nNext < m_edges.size() && m_edges[nNext].yFirst == y) {
             m_active.push_back(&m_edges[nNext++]);
         }
-        // The order changes little from row to row: insertion sort.
-        for (std::size_t i = 1; i < m_active.size(); ++i) {
-            CPolygonEdge* e = m_active[i];
-            std::size_t j = i;
-            for (; j > 0 && m_active[j - 1]->xCeil > e->xCeil; --j) {
-                m_active[j] = m_active[j - 1];
-            }
-            m_active[j] = e;
-        }
+        // The order changes little from row to row in a curve's polygons.
+        SortStably(m_active, [](const CPolygonEdge* a, const CPolygonEdge* b) {
+            return a->xCeil < b->xCeil;
+        });
         FillSpans(y);
         for (CPolygonEdge* e : m_active) {
             e->xCeil += e->nStepQuotient;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -13,8 +14,18 @@ std::string Colour(COLORREF cr) {
     return text;
 }
 
-std::string Centre(int x, int y) {
-    return std::to_string(x) + ".5," + std::to_string(y) + ".5";
+// The distance between two edges, which may not fit in an int.
+std::int64_t Span(int nFrom, int nTo) {
+    return std::abs(std::int64_t(nTo) - std::int64_t(nFrom));
+}
+
+// Appends the centre of pixel (x, y). Appending piece by piece, rather than prefixing a
+// path command to a temporary string, also keeps GCC 12's -Wrestrict quiet in Release.
+void AppendCentre(std::string& text, int x, int y) {
+    text += std::to_string(x);
+    text += ".5,";
+    text += std::to_string(y);
+    text += ".5";
 }
 
 // Collects moves and lines into one path per run of the same pen, which keeps deep curves
@@ -48,10 +59,12 @@ public:
             break;
         case CDrawCall::LineTo:
             if (m_bPendingMove || m_path.empty()) {
-                m_path += "M" + Centre(m_current.x, m_current.y);
+                m_path += 'M';
+                AppendCentre(m_path, m_current.x, m_current.y);
                 m_bPendingMove = false;
             }
-            m_path += "L" + Centre(a[0], a[1]);
+            m_path += 'L';
+            AppendCentre(m_path, a[0], a[1]);
             m_current = {a[0], a[1]};
             break;
         case CDrawCall::Polyline:
@@ -67,11 +80,20 @@ public:
             break;
         case CDrawCall::Rectangle:
             ClosePath();
-            m_text += "<rect x=\"" + std::to_string(std::min(a[0], a[2])) + ".5\" y=\"" +
-                      std::to_string(std::min(a[1], a[3])) + ".5\" width=\"" +
-                      std::to_string(std::abs(a[2] - a[0]) - 1) + "\" height=\"" +
-                      std::to_string(std::abs(a[3] - a[1]) - 1) + "\" fill=\"" +
-                      Colour(m_brush.crColor) + "\" " + Stroke() + "/>\n";
+            // Edges may lie anywhere in int: widths are computed in 64 bits.
+            m_text += "<rect x=\"";
+            m_text += std::to_string(std::min(a[0], a[2]));
+            m_text += ".5\" y=\"";
+            m_text += std::to_string(std::min(a[1], a[3]));
+            m_text += ".5\" width=\"";
+            m_text += std::to_string(Span(a[0], a[2]) - 1);
+            m_text += "\" height=\"";
+            m_text += std::to_string(Span(a[1], a[3]) - 1);
+            m_text += "\" fill=\"";
+            m_text += Colour(m_brush.crColor);
+            m_text += "\" ";
+            m_text += Stroke();
+            m_text += "/>\n";
             break;
         case CDrawCall::SetPixel:
             ClosePath();
@@ -81,9 +103,17 @@ public:
         case CDrawCall::FillRect:
             ClosePath();
             if (a[2] > a[0] && a[3] > a[1]) {
-                m_text += "<rect x=\"" + std::to_string(a[0]) + "\" y=\"" + std::to_string(a[1]) +
-                          "\" width=\"" + std::to_string(a[2] - a[0]) + "\" height=\"" +
-                          std::to_string(a[3] - a[1]) + "\" fill=\"" + Colour(call.cr) + "\"/>\n";
+                m_text += "<rect x=\"";
+                m_text += std::to_string(a[0]);
+                m_text += "\" y=\"";
+                m_text += std::to_string(a[1]);
+                m_text += "\" width=\"";
+                m_text += std::to_string(Span(a[0], a[2]));
+                m_text += "\" height=\"";
+                m_text += std::to_string(Span(a[1], a[3]));
+                m_text += "\" fill=\"";
+                m_text += Colour(call.cr);
+                m_text += "\"/>\n";
             }
             break;
         }
@@ -107,7 +137,7 @@ private:
             if (!text.empty()) {
                 text += ' ';
             }
-            text += Centre(p.x, p.y);
+            AppendCentre(text, p.x, p.y);
         }
         return text;
     }

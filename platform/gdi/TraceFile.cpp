@@ -4,9 +4,10 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
 #include <limits>
-#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -81,49 +82,95 @@ constexpr long long IntMin = std::numeric_limits<int>::min();
 constexpr long long IntMax = std::numeric_limits<int>::max();
 constexpr long long ColourMax = std::numeric_limits<COLORREF>::max();
 
+// Takes the trace a line at a time, so a file is parsed as it is read.
 class CTraceParser {
 public:
+    // False (with the error) when the line does not fit; the line is without its '\n'.
+    bool AddLine(std::string_view line);
+    CTraceReadResult Finish();
     CTraceReadResult Parse(std::string_view text);
+    bool Fail(const std::string& strWhat) {
+        m_strError = "line " + std::to_string(m_nLine) + ": " + strWhat;
+        return false;
+    }
+    // The line the next AddLine reads.
+    int NextLine() const { return m_nLine + 1; }
+    const std::string& Error() const { return m_strError; }
 
 private:
     bool ParseSize(const std::vector<std::string_view>& words);
     bool ParseCall(const std::vector<std::string_view>& words);
     bool ParseNumbers(const std::vector<std::string_view>& words, const CCallSyntax& syntax,
                       CDrawCall* pCall);
-    bool Fail(const std::string& strWhat) {
-        m_strError = "line " + std::to_string(m_nLine) + ": " + strWhat;
-        return false;
-    }
-
     CRecording m_recording;
     int m_nLine = 0;
+    bool m_bSized = false;
     std::string m_strError;
 };
 
-CTraceReadResult CTraceParser::Parse(std::string_view text) {
-    bool bSized = false;
-    while (!text.empty()) {
-        ++m_nLine;
-        const std::size_t nEnd = text.find('\n');
-        std::string_view line = text.substr(0, nEnd);
-        text = nEnd == std::string_view::npos ? std::string_view() : text.substr(nEnd + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const std::vector<std::string_view> words = SplitWords(line);
-        if (words.empty()) {
-            continue;
-        }
-        const bool bOk = bSized ? ParseCall(words) : ParseSize(words);
-        if (!bOk) {
-            return {std::nullopt, m_strError};
-        }
-        bSized = true;
+bool CTraceParser::AddLine(std::string_view line) {
+    ++m_nLine;
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
     }
-    if (!bSized) {
+    const std::vector<std::string_view> words = SplitWords(line);
+    if (words.empty()) {
+        return true;
+    }
+    if (!(m_bSized ? ParseCall(words) : ParseSize(words))) {
+        return false;
+    }
+    m_bSized = true;
+    return true;
+}
+
+CTraceReadResult CTraceParser::Finish() {
+    if (!m_bSized) {
         return {std::nullopt, "the trace is empty: it must start with 'size W H BACKGROUND'"};
     }
     return {std::move(m_recording), {}};
+}
+
+CTraceReadResult CTraceParser::Parse(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t nEnd = text.find('\n');
+        if (!AddLine(text.substr(0, nEnd))) {
+            return {std::nullopt, m_strError};
+        }
+        text = nEnd == std::string_view::npos ? std::string_view() : text.substr(nEnd + 1);
+    }
+    return Finish();
+}
+
+// A descriptor closed on every way out.
+class CFileDescriptor {
+public:
+    explicit CFileDescriptor(int nFd)
+        : m_nFd(nFd) {}
+    ~CFileDescriptor() {
+        if (m_nFd >= 0) {
+            close(m_nFd);
+        }
+    }
+    CFileDescriptor(const CFileDescriptor&) = delete;
+    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
+    int Get() const { return m_nFd; }
+
+private:
+    int m_nFd;
+};
+
+std::string NotRegularText(mode_t nMode) {
+    if (S_ISDIR(nMode)) {
+        return "is a directory, not a trace";
+    }
+    if (S_ISFIFO(nMode)) {
+        return "is a FIFO: only regular files are read as traces";
+    }
+    if (S_ISCHR(nMode) || S_ISBLK(nMode)) {
+        return "is a device: only regular files are read as traces";
+    }
+    return "is not a regular file";
 }
 
 bool CTraceParser::ParseSize(const std::vector<std::string_view>& words) {
@@ -139,6 +186,11 @@ bool CTraceParser::ParseSize(const std::vector<std::string_view>& words) {
     const auto cr = h ? ParseNumber(words[3], 0, ColourMax, &strError) : std::nullopt;
     if (!cr) {
         return Fail(strError);
+    }
+    // No picture can be made of a surface without pixels: better said here than when drawing.
+    if (*w == 0 || *h == 0) {
+        return Fail("the surface must be at least 1 x 1 pixels, not " + std::to_string(*w) + " x " +
+                    std::to_string(*h));
     }
     m_recording.nWidth = int(*w);
     m_recording.nHeight = int(*h);
@@ -218,16 +270,68 @@ CTraceReadResult ParseTrace(std::string_view text) {
 }
 
 CTraceReadResult ReadTraceFile(const std::string& strPath) {
-    std::ifstream file(strPath, std::ios::binary);
-    if (!file) {
+    auto failure = [&strPath](const std::string& strWhat) {
+        return CTraceReadResult{std::nullopt, strPath + ": " + strWhat};
+    };
+    struct stat info {};
+    if (stat(strPath.c_str(), &info) != 0) {
         return {std::nullopt, "cannot open '" + strPath + "': " + std::strerror(errno)};
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) {
-        return {std::nullopt, "cannot read '" + strPath + "'"};
+    if (!S_ISREG(info.st_mode)) {
+        return failure(NotRegularText(info.st_mode));
     }
-    CTraceReadResult result = ParseTrace(text.str());
+    // Non-blocking, and checked again once open: the name may have been replaced meanwhile.
+    const CFileDescriptor file(open(strPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (file.Get() < 0) {
+        return {std::nullopt, "cannot open '" + strPath + "': " + std::strerror(errno)};
+    }
+    if (fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return failure(NotRegularText(info.st_mode));
+    }
+    if (std::uint64_t(info.st_size) > MaxTraceBytes) {
+        return failure("the trace is larger than " + std::to_string(MaxTraceBytes) + " bytes");
+    }
+    CTraceParser parser;
+    std::string strPending;
+    std::vector<char> buffer(std::size_t(1) << 16);
+    std::size_t nTotal = 0;
+    for (;;) {
+        const ssize_t nRead = read(file.Get(), buffer.data(), buffer.size());
+        if (nRead < 0 && errno == EINTR) {
+            continue;
+        }
+        if (nRead < 0) {
+            return {std::nullopt, "cannot read '" + strPath + "': " + std::strerror(errno)};
+        }
+        if (nRead == 0) {
+            break;
+        }
+        nTotal += std::size_t(nRead);
+        if (nTotal > MaxTraceBytes) {
+            return failure("the trace is larger than " + std::to_string(MaxTraceBytes) + " bytes");
+        }
+        std::string_view chunk(buffer.data(), std::size_t(nRead));
+        for (std::size_t nEnd; (nEnd = chunk.find('\n')) != std::string_view::npos;) {
+            if (strPending.size() + nEnd > MaxTraceLine) {
+                break;
+            }
+            strPending.append(chunk.substr(0, nEnd));
+            if (!parser.AddLine(strPending)) {
+                return failure(parser.Error());
+            }
+            strPending.clear();
+            chunk.remove_prefix(nEnd + 1);
+        }
+        if (strPending.size() + chunk.size() > MaxTraceLine) {
+            return failure("line " + std::to_string(parser.NextLine()) + " is longer than " +
+                           std::to_string(MaxTraceLine) + " bytes");
+        }
+        strPending.append(chunk);
+    }
+    if (!strPending.empty() && !parser.AddLine(strPending)) {
+        return failure(parser.Error());
+    }
+    CTraceReadResult result = parser.Finish();
     if (!result.recording) {
         result.strError = strPath + ": " + result.strError;
     }

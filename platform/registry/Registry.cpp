@@ -177,10 +177,14 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     CValueTarget target;
     LSTATUS nResult = ValueTarget(hKey, lpValueName, KEY_QUERY_VALUE, target);
     DWORD dwType = REG_NONE;
+    DWORD cbSize = 0;
     std::vector<BYTE> data;
+    // Only as many bytes as the caller's buffer takes are ever read.
+    const DWORD cbBuffer = lpData != nullptr ? *lpcbData : 0;
     if (nResult == ERROR_SUCCESS) {
-        nResult = target.pKey->store.QueryValue(
-            target.pKey->strPath, lpValueName != nullptr ? lpValueName : "", dwType, data);
+        nResult = target.pKey->store.QueryValue(target.pKey->strPath,
+                                                lpValueName != nullptr ? lpValueName : "", cbBuffer,
+                                                dwType, cbSize, data);
     }
     if (nResult != ERROR_SUCCESS) {
         return nResult;
@@ -191,12 +195,11 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     if (lpcbData == nullptr) {
         return ERROR_SUCCESS;
     }
-    const DWORD cbBuffer = *lpcbData;
-    *lpcbData = DWORD(data.size());
+    *lpcbData = cbSize;
     if (lpData == nullptr) {
         return ERROR_SUCCESS;
     }
-    if (data.size() > cbBuffer) {
+    if (cbSize > cbBuffer) {
         return ERROR_MORE_DATA;
     }
     if (!data.empty()) {

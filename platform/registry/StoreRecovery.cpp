@@ -23,6 +23,9 @@ constexpr int kMaxSameSecond = 100;
 std::mutex g_mutex;
 std::string g_strWarning;
 std::set<std::string> g_reportedFailures;
+std::set<std::string> g_reportedReadOnly;
+std::function<void()> g_fnWarningHandler;
+std::set<std::string> g_renewedFiles;
 
 // The Windows-1252 bytes for the code points 0x80 to 0x9F of that code page.
 constexpr char32_t kHighControls[32] = {
@@ -125,12 +128,20 @@ std::string RenameAside(const std::string& strFile) {
     return {};
 }
 
+// Never called with the store's lock file held: the handler may show the warning at once.
 void AddWarning(const std::string& strText) {
-    std::lock_guard lock(g_mutex);
-    if (!g_strWarning.empty()) {
-        g_strWarning += "\n\n";
+    std::function<void()> fnHandler;
+    {
+        std::lock_guard lock(g_mutex);
+        if (!g_strWarning.empty()) {
+            g_strWarning += "\n\n";
+        }
+        g_strWarning += strText;
+        fnHandler = g_fnWarningHandler;
     }
-    g_strWarning += strText;
+    if (fnHandler) {
+        fnHandler();
+    }
 }
 
 void ReportMoved(const std::string& strTarget) {
@@ -175,18 +186,37 @@ private:
 
 CSetAsideResult SetDamagedStoreAside(const std::string& strFile,
                                      const std::function<bool(const std::string&)>& fnIsDamaged) {
-    // Without a lock file (a folder we cannot write) the rename below fails as well.
-    CLockFile lock(strFile + kLockSuffix);
-    if (!fnIsDamaged(strFile)) {
-        return CSetAsideResult::NotDamaged;
+    std::string strTarget;
+    {
+        // Without a lock file (a folder we cannot write) the rename below fails as well.
+        CLockFile lock(strFile + kLockSuffix);
+        if (!fnIsDamaged(strFile)) {
+            return CSetAsideResult::NotDamaged;
+        }
+        strTarget = RenameAside(strFile);
     }
-    const std::string strTarget = RenameAside(strFile);
     if (strTarget.empty()) {
         ReportFailed(strFile);
         return CSetAsideResult::Failed;
     }
+    {
+        std::lock_guard lock(g_mutex);
+        g_renewedFiles.insert(strFile);
+    }
     ReportMoved(strTarget);
     return CSetAsideResult::Moved;
+}
+
+void ReportReadOnlyStore(const std::string& strFolder) {
+    {
+        std::lock_guard lock(g_mutex);
+        if (!g_reportedReadOnly.insert(strFolder).second) {
+            return;
+        }
+    }
+    AddWarning("The settings folder\n" + FileNameText(strFolder) +
+               "\ncannot be written: the stored settings are used, but changes to them cannot "
+               "be saved.");
 }
 
 std::optional<std::string> TakeRegistryStoreWarning() {
@@ -197,4 +227,15 @@ std::optional<std::string> TakeRegistryStoreWarning() {
     std::string strWarning;
     strWarning.swap(g_strWarning);
     return strWarning;
+}
+
+std::function<void()> SetRegistryStoreWarningHandler(std::function<void()> fnHandler) {
+    std::lock_guard lock(g_mutex);
+    std::swap(g_fnWarningHandler, fnHandler);
+    return fnHandler;
+}
+
+bool IsRenewedRegistryStore(const std::string& strFile) {
+    std::lock_guard lock(g_mutex);
+    return g_renewedFiles.count(strFile) != 0;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The framework's link control: a flat button whose text reads as a web link. A click opens
-// the text with the desktop's opener, only while the control is clickable; otherwise the
-// text is shown plain and a click does nothing.
+// The framework's link control: a flat button showing its text as an underlined link. A
+// click opens its address with the desktop's opener while the control is clickable; a
+// control made unclickable shows its text plain and a click does nothing. The address is
+// the prefix joined to the URL, or to the text itself when no URL is set.
 #pragma once
 
 #include <functional>
@@ -15,22 +16,40 @@ class CLinkCtrl : public QPushButton {
 public:
     // Answers the shell's result code, above 32 on success.
     using COpener = std::function<int(const std::string& strAddress)>;
+    using CFailureHandler = std::function<void(int nShellCode)>;
 
     explicit CLinkCtrl(QWidget* pParent = nullptr);
+    // strText is Windows-1252.
+    CLinkCtrl(const std::string& strText, QWidget* pParent);
 
-    // The text shown; it is also what a click opens.
+    // The text shown, on one line.
     void SetWindowText(const std::string& strText);
     std::string GetWindowText() const { return m_strText; }
+    void SetURL(const std::string& strURL) { m_strURL = strURL; }
+    void SetURLPrefix(const std::string& strPrefix) { m_strPrefix = strPrefix; }
+    // An empty tooltip shows none; with bFullText the tooltip is the whole address.
+    void SetTooltip(const std::string& strTooltip, bool bFullText);
     void SetClickable(bool bClickable);
     bool IsClickable() const { return m_bClickable; }
     // The desktop's opener unless replaced.
     void SetOpener(COpener opener) { m_opener = std::move(opener); }
+    // Told the shell's result code of an address that could not be opened.
+    void SetFailureHandler(CFailureHandler handler) { m_onFailure = std::move(handler); }
+
+    // What a click opens.
+    std::string GetAddress() const {
+        return m_strPrefix + (m_strURL.empty() ? m_strText : m_strURL);
+    }
+    // Opens the address; the shell's result code (above 32 on success).
+    int OpenLink();
 
 private:
-    void OnClicked();
     void ApplyLook();
 
     std::string m_strText;
-    bool m_bClickable = false;
+    std::string m_strURL;
+    std::string m_strPrefix;
+    bool m_bClickable = true;
     COpener m_opener;
+    CFailureHandler m_onFailure;
 };

@@ -10,7 +10,7 @@
 namespace {
 
 QMessageBox::Icon IconOf(UINT nType) {
-    switch (nType & 0xF0) {
+    switch (nType & MB_ICONMASK) {
     case MB_ICONERROR:
         return QMessageBox::Critical;
     case MB_ICONWARNING:
@@ -26,9 +26,14 @@ QMessageBox::Icon IconOf(UINT nType) {
 
 void InstallQtMessageBoxHandler() {
     SetMessageBoxHandler([](const std::string& text, const std::string& caption, UINT nType) {
-        QMessageBox box(IconOf(nType), FromAnsi(caption), FromAnsi(text), QMessageBox::Ok,
+        const bool bRetryCancel = (nType & MB_TYPEMASK) == MB_RETRYCANCEL;
+        QMessageBox box(IconOf(nType), FromAnsi(caption), FromAnsi(text),
+                        bRetryCancel ? QMessageBox::Retry | QMessageBox::Cancel : QMessageBox::Ok,
                         QApplication::activeWindow());
-        box.exec();
+        const int nButton = box.exec();
+        if (bRetryCancel) {
+            return nButton == QMessageBox::Retry ? IDRETRY : IDCANCEL;
+        }
         return IDOK;
     });
 }

@@ -3,6 +3,7 @@
 // before anything opens the store) and message boxes that are recorded, never shown.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,15 +46,20 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Answers every message box with OK and keeps its text.
+// Keeps the text of every message box and answers it: OK, or for a box with Retry and
+// Cancel what m_fnAnswer says (Cancel when unset).
 class CMessageRecorder {
 public:
     CMessageRecorder() {
-        m_previous =
-            SetMessageBoxHandler([this](const std::string& text, const std::string& caption, UINT) {
+        m_previous = SetMessageBoxHandler(
+            [this](const std::string& text, const std::string& caption, UINT nType) {
                 m_texts.push_back(text);
                 m_captions.push_back(caption);
-                return IDOK;
+                m_types.push_back(nType);
+                if ((nType & MB_TYPEMASK) != MB_RETRYCANCEL) {
+                    return int(IDOK);
+                }
+                return m_fnAnswer ? m_fnAnswer() : int(IDCANCEL);
             });
     }
     ~CMessageRecorder() { SetMessageBoxHandler(m_previous); }
@@ -62,6 +68,8 @@ public:
 
     std::vector<std::string> m_texts;
     std::vector<std::string> m_captions;
+    std::vector<UINT> m_types;
+    std::function<int()> m_fnAnswer;
 
 private:
     CMessageBoxHandler m_previous;

@@ -30,7 +30,6 @@ private slots:
     void outputPaneMayClose();
     void titleAndStatusBarTexts();
     void viewThatCannotBeMadeIsReportedAndSkipped();
-    void screenshotOnRequest();
 
 private:
     CMainFrame* Frame() const { return m_pApp->GetMainFrame(); }
@@ -221,16 +220,6 @@ void CMainFrameTest::viewThatCannotBeMadeIsReportedAndSkipped() {
     QCOMPARE(frame.GetOutputWnd().GetLineCount(), 1);
     QVERIFY(frame.SwitchToFractal(4));
     QCOMPARE(frame.GetOutputWnd().GetLineCount(), 2);
-}
-
-// NIMBREL_SCREENSHOT=<file.png> keeps a picture of the started window.
-void CMainFrameTest::screenshotOnRequest() {
-    const QString strFile = qEnvironmentVariable("NIMBREL_SCREENSHOT");
-    if (strFile.isEmpty()) {
-        QSKIP("set NIMBREL_SCREENSHOT to a PNG file name to keep a picture of the window");
-    }
-    Frame()->resize(1280, 800);
-    QVERIFY(Frame()->grab().save(strFile));
 }
 
 QTEST_MAIN(CMainFrameTest)

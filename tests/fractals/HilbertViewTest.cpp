@@ -154,18 +154,6 @@ TEST(HilbertViewTest, LevelTenDrawsEveryCellAndHigherLevelsDrawAsTen) {
     }
 }
 
-// A stored level below 1 would never meet the level-1 test; it draws one cell, as level 1.
-TEST(HilbertViewTest, StoredLevelBelowOneDrawsAsLevelOne) {
-    CHilbertView levelOne;
-    levelOne.m_nLevel = 1;
-    const Lines expected = Draw(levelOne, CRect{0, 0, 100, 100});
-    for (int nLevel : {0, -1, -1000000, INT_MIN}) {
-        CHilbertView view;
-        view.m_nLevel = nLevel;
-        EXPECT_EQ(Draw(view, CRect{0, 0, 100, 100}), expected) << "level " << nLevel;
-    }
-}
-
 // Below 1 the corner cells would not shrink (at 0 each is its parent); such a ratio draws
 // as 1. A ratio past 2^20 draws as 2^20, which a screen cannot tell from any larger one.
 TEST(HilbertViewTest, StoredRatioOutsideItsBoundsDrawsAsTheBound) {
@@ -195,38 +183,6 @@ TEST(HilbertViewTest, StoredRatioOutsideItsBoundsDrawsAsTheBound) {
     CHilbertView halfBound;
     halfBound.m_nParam1 = CHilbertView::kMaxRatio / 2;
     EXPECT_EQ(Draw(atBound, CRect{0, 0, 100, 100}), Draw(halfBound, CRect{0, 0, 100, 100}));
-}
-
-TEST(HilbertViewTest, SquareWithNoInsideOrFarOffDrawsOnlyTheBackground) {
-    const CRect squares[] = {{0, 0, 0, 0},
-                             {50, 50, 40, 40},
-                             {0, 0, 100, 0},
-                             {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-                             {0, 0, 1 << 30, 1 << 30}};
-    for (const CRect& rc : squares) {
-        CHilbertView view;
-        EXPECT_EQ(Draw(view, rc), Lines{kBackground});
-    }
-}
-
-TEST(HilbertViewTest, CommandsSetTheRecord) {
-    const struct {
-        UINT nID;
-        int CHilbertView::*pMember;
-    } cases[] = {
-        {ID_HILBERT_SLIDER_RECURSION, &CHilbertView::m_nLevel},
-        {ID_HILBERT_SLIDER_SIMILARITY, &CHilbertView::m_nParam1},
-    };
-    for (const auto& c : cases) {
-        CHilbertView view;
-        view.*c.pMember = 77;
-        EXPECT_TRUE(view.OnCmdMsg(c.nID)) << c.nID;
-        // Without a ribbon a slider reads as 1.
-        EXPECT_EQ(view.*c.pMember, 1) << c.nID;
-    }
-    CHilbertView view;
-    EXPECT_TRUE(view.HasCommandHandler(ID_HILBERT_CLIPBOARD));
-    EXPECT_STREQ(view.GetSettingsName(), "HilbertView");
 }
 
 } // namespace

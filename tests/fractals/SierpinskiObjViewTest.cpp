@@ -194,47 +194,15 @@ TEST(SierpinskiObjViewTest, CloudSizeIsTheStoredCountUpToTheLimit) {
     }
 }
 
-// Stored levels outside the ribbon: below 1 draws the start figure, above 8 draws level 8.
-TEST(SierpinskiObjViewTest, LevelsOutsideTheRibbonAreDrawnAtTheNearestEnd) {
-    const struct {
-        int nStored;
-        int nDrawn;
-    } cases[] = {{0, 1}, {INT_MIN, 1}, {9, 8}, {1000000, 8}, {INT_MAX, 8}};
-    for (int nFrame : {3, 5, 6}) {
-        CObjects first(nFrame, 1, 1), deepest(nFrame, 8, 1);
-        const std::vector<CDrawCall> drawn[] = {PaintCalls(first, kSquare100),
-                                                PaintCalls(deepest, kSquare100)};
-        for (const auto& c : cases) {
-            CObjects stored(nFrame, c.nStored, 1);
-            EXPECT_TRUE(PaintCalls(stored, kSquare100) == drawn[c.nDrawn == 1 ? 0 : 1])
-                << nFrame << " at " << c.nStored;
-        }
-    }
-    // The carpet's 8^7 leaves are only counted: each is one outline or four rectangles.
+// The carpet's 8^7 leaves are only counted: each is one outline or four rectangles. A stored
+// level below 1 draws the start figure, above 8 level 8 (tests/fractals/CrossCurveTest.cpp).
+TEST(SierpinskiObjViewTest, CarpetDrawsFourRectanglesPerLeaf) {
     for (int nStored : {0, 8, 1000000}) {
         CObjects view(4, nStored, 1);
         CCountingDC dc;
         CRect rcBackground{0, 0, 1064, 1064}, rcDraw = rcBackground;
         view.DrawFractal(&dc, &rcBackground, &rcDraw);
         EXPECT_EQ(dc.m_nCounts[CDrawCall::Rectangle], nStored == 0 ? 4 : 4 * 2097152) << nStored;
-    }
-}
-
-TEST(SierpinskiObjViewTest, EmptyOrFarAwaySquareShowsOnlyTheBackground) {
-    const struct {
-        CRect rcDraw;
-        std::string fill;
-    } cases[] = {
-        {CRect{8, 8, 8, 8}, "fillrect 4 4 12 12 65280"},
-        {CRect{8, 8, 2, 2}, "fillrect 4 4 6 6 65280"},
-        {CRect{0, 0, 2000000000, 2000000000}, "fillrect -4 -4 2000000004 2000000004 65280"},
-    };
-    for (const auto& c : cases) {
-        for (int nParam1 : {0, 1}) {
-            CObjects view(5, 4, 1);
-            view.m_nParam1 = nParam1;
-            EXPECT_EQ(PaintTrace(view, c.rcDraw), Lines{c.fill});
-        }
     }
 }
 
@@ -245,43 +213,6 @@ TEST(SierpinskiObjViewTest, SmallSquareKeepsAMarginOfTwo) {
               Concat({{"fillrect 6 6 44 44 65280", "pen 1 7910460", "brush 7910460",
                        "polyline 12 38 38 38 27 12 12 38"},
                       kRestore}));
-}
-
-TEST(SierpinskiObjViewTest, CommandsSetTheRecordAndRepaint) {
-    CFakeMainFrame frame;
-    frame.m_ribbon.m_sliders.emplace(ID_SIERPINSKI_OBJ_SLIDER_RECURSION, CFakeSlider(1, 8, 6));
-    frame.m_ribbon.m_edits[ID_SIERPINSKI_OBJ_RECURSION];
-    CCountingWindow window;
-    CSierpinskiObjView view;
-    view.AttachHost(&window);
-    const struct {
-        UINT nID;
-        int CSierpinskiObjView::*pMember;
-        int nValue;
-    } cases[] = {
-        {ID_SIERPINSKI_OBJ_SLIDER_RECURSION, &CSierpinskiObjView::m_nLevel, 6},
-        {ID_SIERP_OBJ_FRAME_SQUARE, &CSierpinskiObjView::m_nFrame, 4},
-        {ID_SIERP_OBJ_FRAME_PENTAGON, &CSierpinskiObjView::m_nFrame, 5},
-        {ID_SIERP_OBJ_FRAME_HEXAGON, &CSierpinskiObjView::m_nFrame, 6},
-        {ID_SIERP_OBJ_FRAME_TRIANGLE, &CSierpinskiObjView::m_nFrame, 3},
-        {ID_SIERP_OBJ_GRAIN_FILLED, &CSierpinskiObjView::m_nGrain, 1},
-        {ID_SIERP_OBJ_GRAIN_NORMAL, &CSierpinskiObjView::m_nGrain, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_TRUE(view.OnCmdMsg(c.nID));
-        EXPECT_EQ(view.*c.pMember, c.nValue) << c.nID;
-    }
-    EXPECT_EQ(frame.m_ribbon.m_edits[ID_SIERPINSKI_OBJ_RECURSION].m_strText, "6");
-    EXPECT_EQ(window.m_nErasingRepaints, 7);
-    EXPECT_TRUE(view.OnCmdMsg(ID_SIERP_OBJ_CLIPBOARD));
-    EXPECT_EQ(window.m_nCopies, 1);
-    EXPECT_EQ(window.m_nErasingRepaints, 7);
-    EXPECT_FALSE(view.OnCmdMsg(ID_VON_KOCH_FRAME_LINE));
-
-    view.m_nLevel = 2;
-    view.OnShowWindow(true);
-    EXPECT_EQ(frame.m_ribbon.m_sliders.at(ID_SIERPINSKI_OBJ_SLIDER_RECURSION).m_nPos, 2);
-    EXPECT_EQ(frame.m_ribbon.m_edits[ID_SIERPINSKI_OBJ_RECURSION].m_strText, "2");
 }
 
 } // namespace

@@ -170,72 +170,13 @@ TEST(SierpinskiViewTest, LevelTwoDrawsFourQuadrantsAndTheCentreSquare) {
     }
 }
 
-TEST(SierpinskiViewTest, LevelBelowOneOrAnEmptySquareShowsOnlyTheBackground) {
-    const struct {
-        int nLevel;
-        CRect rcDraw;
-        std::string fill;
-    } cases[] = {
-        {0, kSquare100, kFill100},
-        {-1, kSquare100, kFill100},
-        {INT_MIN, kSquare100, kFill100},
-        {3, CRect{8, 8, 8, 8}, "fillrect 4 4 12 12 255"},
-        {3, CRect{8, 8, 2, 2}, "fillrect 4 4 6 6 255"},
-        {3, CRect{-2000000000, 0, 2000000000, 100}, "fillrect -2000000004 -4 2000000004 104 255"},
-    };
-    for (const auto& c : cases) {
-        CSierpinski view(c.nLevel, 1);
-        view.m_nParam1 = 1;
-        EXPECT_EQ(PaintTrace(view, c.rcDraw), Lines{c.fill}) << c.nLevel;
-    }
-}
-
-// A stored level above the ribbon's maximum is drawn at the maximum, grid included.
-TEST(SierpinskiViewTest, LevelAboveTheMaximumDrawsTheMaximum) {
+// The deepest level draws every cell, grid included; a stored level above it draws the
+// same (tests/fractals/CrossCurveTest.cpp).
+TEST(SierpinskiViewTest, DeepestLevelDrawsEveryCell) {
     CSierpinski deepest(CSierpinskiView::kMaxLevel, 1);
     deepest.m_nParam1 = 1;
-    const std::vector<CDrawCall> expected = PaintCalls(deepest, kSquare100);
     // 5^7 cells, each a move, 16 steps, a fill mode and a polygon.
-    EXPECT_EQ(expected.size(), 1 + 2 * 2 * 1025 + 2 + 78125 * 19 + 2u);
-    for (int nLevel : {9, 1000000, INT_MAX}) {
-        CSierpinski view(nLevel, 1);
-        view.m_nParam1 = 1;
-        EXPECT_TRUE(PaintCalls(view, kSquare100) == expected) << nLevel;
-    }
-}
-
-TEST(SierpinskiViewTest, CommandsSetTheRecordAndRepaint) {
-    CFakeMainFrame frame;
-    frame.m_ribbon.m_sliders.emplace(ID_SIERPINSKI_SLIDER_RECURSION, CFakeSlider(1, 8, 7));
-    frame.m_ribbon.m_edits[ID_SIERPINSKI_RECURSION];
-    CCountingWindow window;
-    CSierpinskiView view;
-    view.AttachHost(&window);
-    const struct {
-        UINT nID;
-        int CSierpinskiView::*pMember;
-        int nValue;
-    } cases[] = {
-        {ID_SIERPINSKI_SLIDER_RECURSION, &CSierpinskiView::m_nLevel, 7},
-        {ID_SIERPINSKI_GRAIN_NORMAL, &CSierpinskiView::m_nGrain, 0},
-        {ID_SIERPINSKI_GRAIN_FILLED, &CSierpinskiView::m_nGrain, 1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_TRUE(view.OnCmdMsg(c.nID));
-        EXPECT_EQ(view.*c.pMember, c.nValue) << c.nID;
-    }
-    EXPECT_EQ(frame.m_ribbon.m_edits[ID_SIERPINSKI_RECURSION].m_strText, "7");
-    EXPECT_EQ(window.m_nErasingRepaints, 3);
-    EXPECT_TRUE(view.OnCmdMsg(ID_SIERPINSKI_CLIPBOARD));
-    EXPECT_EQ(window.m_nCopies, 1);
-    EXPECT_EQ(window.m_nErasingRepaints, 3);
-    EXPECT_FALSE(view.OnCmdMsg(ID_PEANO_GRAIN_FILLED));
-
-    // Showing the view puts a stored level on the slider, clamped, and on the edit as is.
-    view.m_nLevel = 12;
-    view.OnShowWindow(true);
-    EXPECT_EQ(frame.m_ribbon.m_sliders.at(ID_SIERPINSKI_SLIDER_RECURSION).m_nPos, 8);
-    EXPECT_EQ(frame.m_ribbon.m_edits[ID_SIERPINSKI_RECURSION].m_strText, "12");
+    EXPECT_EQ(PaintCalls(deepest, kSquare100).size(), 1 + 2 * 2 * 1025 + 2 + 78125 * 19 + 2u);
 }
 
 } // namespace

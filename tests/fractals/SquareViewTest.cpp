@@ -116,82 +116,12 @@ TEST(SquareViewTest, OddSidesRoundTheHalvesUp) {
     }
 }
 
-TEST(SquareViewTest, UnknownGrainDrawsNoPieces) {
-    for (int nGrain : {3, -1, INT_MAX}) {
-        CSquares view(4, nGrain);
-        EXPECT_EQ(PaintTrace(view, kSquare100), Concat({kStart, kRestore})) << nGrain;
-    }
-}
-
-// Stored levels outside the ribbon: 1 or less draws the first square alone, above 10
-// draws level 10.
-TEST(SquareViewTest, LevelsOutsideTheRibbonAreDrawnAtTheNearestEnd) {
-    const struct {
-        int nStored;
-        int nDrawn;
-    } cases[] = {{0, 1}, {-7, 1}, {INT_MIN, 1}, {11, 10}, {1000000, 10}, {INT_MAX, 10}};
-    for (int nGrain : {1, 2}) {
-        CSquares first(1, nGrain), deepest(CSquareView::kMaxLevel, nGrain);
-        const std::vector<CDrawCall> drawn[] = {PaintCalls(first, kSquare100),
-                                                PaintCalls(deepest, kSquare100)};
-        for (const auto& c : cases) {
-            CSquares stored(c.nStored, nGrain);
-            EXPECT_TRUE(PaintCalls(stored, kSquare100) == drawn[c.nDrawn == 1 ? 0 : 1])
-                << c.nStored << " grain " << nGrain;
-        }
-    }
+// The deepest level grows every square; stored levels outside the ribbon draw as its ends
+// (tests/fractals/CrossCurveTest.cpp).
+TEST(SquareViewTest, DeepestLevelGrowsEverySquare) {
     CSquares deepest(CSquareView::kMaxLevel, 0);
     // 1 + 4 x (3^9 - 1) / 2 squares, each with 3 or 4 Normal pieces of 3 calls.
     EXPECT_EQ(PaintCalls(deepest, kSquare100).size(), 3 + (4 + 39364 * 3) * 3 + 2u);
-}
-
-TEST(SquareViewTest, EmptyOrFarAwaySquareShowsOnlyTheBackground) {
-    const struct {
-        CRect rcDraw;
-        std::string fill;
-    } cases[] = {
-        {CRect{8, 8, 8, 8}, "fillrect 4 4 12 12 255"},
-        {CRect{8, 8, 2, 2}, "fillrect 4 4 6 6 255"},
-        {CRect{-1000000000, 0, -999999900, 100}, "fillrect -1000000004 -4 -999999896 104 255"},
-    };
-    for (const auto& c : cases) {
-        CSquares view(5, 2);
-        EXPECT_EQ(PaintTrace(view, c.rcDraw), Lines{c.fill});
-    }
-}
-
-TEST(SquareViewTest, CommandsSetTheRecordAndRepaint) {
-    CFakeMainFrame frame;
-    frame.m_ribbon.m_sliders.emplace(ID_SQUARE_SLIDER_RECURSION, CFakeSlider(1, 10, 9));
-    frame.m_ribbon.m_edits[ID_SQUARE_RECURSION];
-    CCountingWindow window;
-    CSquareView view;
-    view.AttachHost(&window);
-    const struct {
-        UINT nID;
-        int CSquareView::*pMember;
-        int nValue;
-    } cases[] = {
-        {ID_SQUARE_SLIDER_RECURSION, &CSquareView::m_nLevel, 9},
-        {ID_SQUARE_GRAIN_NORMAL, &CSquareView::m_nGrain, 0},
-        {ID_SQUARE_GRAIN__FILLED, &CSquareView::m_nGrain, 1},
-        {ID_SQUARE_GRAIN__OUTLINED, &CSquareView::m_nGrain, 2},
-    };
-    for (const auto& c : cases) {
-        EXPECT_TRUE(view.OnCmdMsg(c.nID));
-        EXPECT_EQ(view.*c.pMember, c.nValue) << c.nID;
-    }
-    EXPECT_EQ(frame.m_ribbon.m_edits[ID_SQUARE_RECURSION].m_strText, "9");
-    EXPECT_EQ(window.m_nErasingRepaints, 4);
-    EXPECT_TRUE(view.OnCmdMsg(ID_SQUARE_CLIPBOARD));
-    EXPECT_EQ(window.m_nCopies, 1);
-    EXPECT_EQ(window.m_nErasingRepaints, 4);
-    EXPECT_FALSE(view.OnCmdMsg(ID_PEANO_GRAIN_NORMAL));
-
-    view.m_nLevel = 0;
-    view.OnShowWindow(true);
-    EXPECT_EQ(frame.m_ribbon.m_sliders.at(ID_SQUARE_SLIDER_RECURSION).m_nPos, 1);
-    EXPECT_EQ(frame.m_ribbon.m_edits[ID_SQUARE_RECURSION].m_strText, "0");
 }
 
 } // namespace

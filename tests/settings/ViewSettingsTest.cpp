@@ -20,7 +20,8 @@ public:
     void SetDefaults() override {
         ResetParameters();
         SetParameters(7, 1, 2, 3, 4, 5, 0x00112233, 0x00445566, 0x00778899, 6);
-        m_strFoldCode = "1";
+        // Built in place: assigning the literal trips GCC 12's -Wrestrict in Release.
+        m_strFoldCode = std::string(1, '1');
     }
     void DrawFractal(CDC*, CRect*, CRect*) override {}
 };

@@ -14,7 +14,9 @@ public:
         , m_nMax(nMax)
         , m_nPos(nPos) {}
     int GetPos() const override { return m_nPos; }
-    void SetPos(int nPos, bool) override { m_nPos = nPos < m_nMin ? m_nMin : nPos > m_nMax ? m_nMax : nPos; }
+    void SetPos(int nPos, bool) override {
+        m_nPos = nPos < m_nMin ? m_nMin : nPos > m_nMax ? m_nMax : nPos;
+    }
     void Redraw() override { ++m_nRedraws; }
 
     int m_nMin, m_nMax, m_nPos;

@@ -10,4 +10,6 @@ inline void PrintTo(const CRect& rc, std::ostream* os) {
     *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
 }
 
-inline void PrintTo(const CPoint& pt, std::ostream* os) { *os << "(" << pt.x << ", " << pt.y << ")"; }
+inline void PrintTo(const CPoint& pt, std::ostream* os) {
+    *os << "(" << pt.x << ", " << pt.y << ")";
+}

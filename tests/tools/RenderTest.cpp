@@ -7,8 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -39,9 +42,12 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    CRunResult Run(const std::string& strArgs) {
+    // nBoundSeconds > 0 ends a run that would never end by itself.
+    CRunResult Run(const std::string& strArgs, int nBoundSeconds = 0) {
         const fs::path out = m_dir / "stdout", err = m_dir / "stderr";
-        const std::string command = std::string(NIMBREL_RENDER_EXE) + " " + strArgs + " >" +
+        const std::string bound =
+            nBoundSeconds > 0 ? "timeout " + std::to_string(nBoundSeconds) + " " : "";
+        const std::string command = bound + std::string(NIMBREL_RENDER_EXE) + " " + strArgs + " >" +
                                     out.string() + " 2>" + err.string();
         const int nRaw = std::system(command.c_str());
         return {WIFEXITED(nRaw) ? WEXITSTATUS(nRaw) : -1, ReadFile(out), ReadFile(err)};
@@ -117,4 +123,110 @@ TEST_F(RenderTest, RefusesBadUsage) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(name == "bad.trace" || name == "stdout" || name == "stderr") << name;
     }
+}
+
+namespace {
+
+struct stat StatOf(const fs::path& path) {
+    struct stat info {};
+    lstat(path.c_str(), &info);
+    return info;
+}
+
+} // namespace
+
+// Outputs go only over regular files or to new names; nothing else named is touched.
+TEST_F(RenderTest, OutputsReplaceOnlyRegularFilesKeepingTheirPermissions) {
+    const fs::path fifo = m_dir / "fifo", folder = m_dir / "folder", device = m_dir / "null";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    fs::create_directories(folder);
+    // A device node of our own; without the right to make one, the other kinds stand in.
+    const bool bDevice = mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    std::vector<fs::path> refused = {fifo, folder};
+    if (bDevice) {
+        refused.push_back(device);
+    }
+    for (const char* pszOption : {"-o", "--trace", "--svg"}) {
+        for (const fs::path& target : refused) {
+            const mode_t nBefore = StatOf(target).st_mode;
+            const CRunResult result =
+                Run(std::string("--size 16x16 --level 1 ") + pszOption + " " + target.string());
+            EXPECT_EQ(result.nStatus, 2) << pszOption << " " << target;
+            EXPECT_EQ(std::count(result.strErr.begin(), result.strErr.end(), '\n'), 1)
+                << result.strErr;
+            EXPECT_EQ(StatOf(target).st_mode, nBefore) << pszOption << " " << target;
+        }
+        // An existing file keeps its permissions; a link is followed and stays a link.
+        const fs::path kept = m_dir / "kept", real = m_dir / "real", link = m_dir / "link";
+        std::ofstream(kept) << "old";
+        chmod(kept.c_str(), 0600);
+        fs::remove(real);
+        fs::remove(link);
+        fs::create_symlink("real", link);
+        for (const fs::path& target : {kept, link}) {
+            const CRunResult result =
+                Run(std::string("--size 16x16 --level 1 ") + pszOption + " " + target.string());
+            EXPECT_EQ(result.nStatus, 0) << pszOption << " " << target << result.strErr;
+        }
+        EXPECT_EQ(StatOf(kept).st_mode & 07777, 0600u) << pszOption;
+        EXPECT_NE(ReadFile(kept), "old") << pszOption;
+        EXPECT_TRUE(S_ISLNK(StatOf(link).st_mode)) << pszOption;
+        EXPECT_TRUE(S_ISREG(StatOf(real).st_mode)) << pszOption;
+        EXPECT_EQ(ReadFile(real), ReadFile(kept)) << pszOption;
+    }
+}
+
+// A trace that is no regular file is refused at once: a FIFO without a writer and an endless
+// device never block the renderer nor fill its memory.
+TEST_F(RenderTest, ReplayReadsOnlyRegularFiles) {
+    const fs::path fifo = m_dir / "fifo", png = m_dir / "out.png";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    std::ofstream(m_dir / "empty.trace") << "size 0 0 0\n";
+    const struct {
+        std::string strTrace;
+        const char* pszSays;
+    } cases[] = {{fifo.string(), "FIFO"},
+                 {"/dev/zero", "device"},
+                 {m_dir.string(), "directory"},
+                 {(m_dir / "empty.trace").string(), "at least 1 x 1"}};
+    for (const auto& c : cases) {
+        // The bound only keeps a faulty renderer from stopping the test run.
+        const CRunResult result = Run("--replay " + c.strTrace + " -o " + png.string(), 60);
+        EXPECT_EQ(result.nStatus, 2) << c.strTrace;
+        EXPECT_NE(result.strErr.find(c.pszSays), std::string::npos) << result.strErr;
+        EXPECT_EQ(std::count(result.strErr.begin(), result.strErr.end(), '\n'), 1) << result.strErr;
+        EXPECT_FALSE(fs::exists(png));
+    }
+}
+
+// Values are read exactly: no leading spaces or signs slip through, and a drawing square
+// whose edges lie where widths no longer fit in the curves' arithmetic is refused before
+// anything is drawn.
+TEST_F(RenderTest, OptionValuesAreReadExactly) {
+    const fs::path svg = m_dir / "out.svg";
+    const std::string cases[] = {
+        "--size ' 10x10'",
+        "--size '10x 10'",
+        "--size '+10x10'",
+        "--size '10x10 '",
+        "--curve-colour '# 1 2 3'",
+        "--curve-colour '#+1+2+3'",
+        "--curve-colour ' 255'",
+        "--level ' 3'",
+        "--level '+3'",
+        "--draw '0, 0,10,10'",
+        "--draw -2147483648,0,2147483647,100",
+        "--draw 2147483000,0,2147483647,600",
+        "--draw 0,0,16777217,10",
+    };
+    for (const std::string& args : cases) {
+        const CRunResult result = Run(args + " --size 10x10 --svg " + svg.string());
+        EXPECT_EQ(result.nStatus, 2) << args;
+        EXPECT_EQ(std::count(result.strErr.begin(), result.strErr.end(), '\n'), 1) << args;
+        EXPECT_FALSE(fs::exists(svg)) << args;
+    }
+    const CRunResult result = Run("--draw -16777216,0,16777216,5 --size 10x10 --fading 0 "
+                                  "--curve-colour '#0a0B0c' --svg " +
+                                  svg.string());
+    EXPECT_EQ(result.nStatus, 0) << result.strErr;
 }

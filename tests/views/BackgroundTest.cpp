@@ -18,7 +18,9 @@ std::vector<CDrawCall> FillCalls(COLORREF crFirst, COLORREF crSecond, int nFadin
     return dc.Calls();
 }
 
-CRect FillRectOf(const CDrawCall& call) { return {call.a[0], call.a[1], call.a[2], call.a[3]}; }
+CRect FillRectOf(const CDrawCall& call) {
+    return {call.a[0], call.a[1], call.a[2], call.a[3]};
+}
 
 } // namespace
 

@@ -7,7 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string WriteFileAtomically(const std::string& strPath, const std::string& strText) {
+std::string WriteFileAtomically(const std::string& strPath, const std::string& strText,
+                                mode_t nMode) {
     std::string strTemp = strPath + ".XXXXXX";
     const int fd = mkstemp(strTemp.data());
     if (fd < 0) {
@@ -24,7 +25,8 @@ std::string WriteFileAtomically(const std::string& strPath, const std::string& s
         }
         nDone += std::size_t(n);
     }
-    if (fchmod(fd, 0644) != 0 || close(fd) != 0 || std::rename(strTemp.c_str(), strPath.c_str()) != 0) {
+    if (fchmod(fd, nMode) != 0 || close(fd) != 0 ||
+        std::rename(strTemp.c_str(), strPath.c_str()) != 0) {
         const std::string strError = std::strerror(errno);
         unlink(strTemp.c_str());
         return "cannot write " + strPath + ": " + strError;

@@ -14,7 +14,8 @@ const char* const kRenderUsage =
     "\n"
     "  --curve NAME          the curve (default koch); --list prints the names\n"
     "  --size WxH            the window (default 800x600)\n"
-    "  --draw L,T,R,B        draw in this square (also the background) on a surface of --size\n"
+    "  --draw L,T,R,B        draw in this square (also the background) on a surface of --size;\n"
+    "                        each edge within -16777216 to 16777216\n"
     "  --level N  --frame N  --grain N  --param1 N  --param2 N  --param3 N  --fading N\n"
     "  --code BITS           the folding code (up to 16 characters of 0 and 1)\n"
     "  --curve-colour C  --first-colour C  --second-colour C\n"
@@ -33,9 +34,16 @@ const char* const kRenderUsage =
 
 namespace {
 
+// The largest distance of a --draw edge from the origin: well inside what the curves and the
+// background painter compute with, far beyond any surface (at most 16384 pixels a side).
+constexpr int kMaxDrawCoordinate = 1 << 24;
+
+// Exactly an optional '-' and decimal digits: no spaces, no '+'.
 std::optional<std::int64_t> ParseInteger(const std::string& text, std::int64_t nMin,
                                          std::int64_t nMax) {
-    if (text.empty()) {
+    const std::size_t nDigits = text.size() > 0 && text[0] == '-' ? 1 : 0;
+    if (text.size() == nDigits ||
+        text.find_first_not_of("0123456789", nDigits) != std::string::npos) {
         return std::nullopt;
     }
     char* pEnd = nullptr;
@@ -48,7 +56,8 @@ std::optional<std::int64_t> ParseInteger(const std::string& text, std::int64_t n
 }
 
 std::optional<int> ParseInt(const std::string& text) {
-    auto value = ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    auto value =
+        ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
@@ -56,12 +65,10 @@ std::optional<COLORREF> ParseColour(const std::string& text) {
     if (text.size() == 7 && text[0] == '#') {
         auto hex = [&text](std::size_t i) -> std::optional<BYTE> {
             const std::string digits = text.substr(i, 2);
-            char* pEnd = nullptr;
-            const long value = std::strtol(digits.c_str(), &pEnd, 16);
-            if (*pEnd != '\0' || digits[0] == '-' || digits[0] == '+') {
+            if (digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
                 return std::nullopt;
             }
-            return BYTE(value);
+            return BYTE(std::strtol(digits.c_str(), nullptr, 16));
         };
         auto r = hex(1), g = hex(3), b = hex(5);
         if (!r || !g || !b) {
@@ -96,11 +103,12 @@ std::optional<CRect> ParseRect(const std::string& text) {
         if (comma == std::string::npos) {
             return std::nullopt;
         }
-        auto value = ParseInt(text.substr(start, comma - start));
+        auto value = ParseInteger(text.substr(start, comma - start), -kMaxDrawCoordinate,
+                                  kMaxDrawCoordinate);
         if (!value) {
             return std::nullopt;
         }
-        values[i] = *value;
+        values[i] = int(*value);
         start = comma + 1;
     }
     return CRect{values[0], values[1], values[2], values[3]};
@@ -116,7 +124,8 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
     CRenderOptions options;
     using CSetter = std::function<bool(const std::string&)>;
     auto intInto = [](std::optional<int>& member) {
-        return CSetter([&member](const std::string& text) { return bool(member = ParseInt(text)); });
+        return CSetter(
+            [&member](const std::string& text) { return bool(member = ParseInt(text)); });
     };
     auto colourInto = [](std::optional<COLORREF>& member) {
         return CSetter(
@@ -134,7 +143,8 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
          [&options](const std::string& text) {
              return ParseSize(text, options.nWidth, options.nHeight);
          }},
-        {"--draw", [&options](const std::string& text) { return bool(options.rcDraw = ParseRect(text)); }},
+        {"--draw",
+         [&options](const std::string& text) { return bool(options.rcDraw = ParseRect(text)); }},
         {"--level", intInto(options.nLevel)},
         {"--frame", intInto(options.nFrame)},
         {"--grain", intInto(options.nGrain)},
@@ -152,8 +162,9 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
         {"--second-colour", colourInto(options.crSecond)},
         {"--seed",
          [&options](const std::string& text) {
-             return bool(options.nSeed = ParseInteger(text, std::numeric_limits<std::int64_t>::min(),
-                                                      std::numeric_limits<std::int64_t>::max()));
+             return bool(options.nSeed =
+                             ParseInteger(text, std::numeric_limits<std::int64_t>::min(),
+                                          std::numeric_limits<std::int64_t>::max()));
          }},
         {"-o", textInto(options.strPngPath)},
         {"--trace", textInto(options.strTracePath)},
@@ -184,9 +195,8 @@ CParsedOptions ParseRenderOptions(const std::vector<std::string>& args) {
             return {std::nullopt, "bad value '" + value + "' for " + arg};
         }
     }
-    if (!options.bHelp && !options.bList && !options.bPrintSettings &&
-        options.strPngPath.empty() && options.strTracePath.empty() &&
-        options.strSvgPath.empty()) {
+    if (!options.bHelp && !options.bList && !options.bPrintSettings && options.strPngPath.empty() &&
+        options.strTracePath.empty() && options.strSvgPath.empty()) {
         return {std::nullopt, "nothing to write: give -o, --trace or --svg (see --help)"};
     }
     if (!options.strReplayPath.empty() && options.strPngPath.empty()) {

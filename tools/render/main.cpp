@@ -13,6 +13,7 @@
 #include "platform/gdi/TraceFile.h"
 #include "platform/ui/core/ViewHost.h"
 #include "tools/render/AtomicFile.h"
+#include "tools/render/OutputTarget.h"
 #include "tools/render/RenderOptions.h"
 
 namespace {
@@ -83,27 +84,32 @@ void ApplyOptions(const CRenderOptions& options, CNimbrelBaseView& view) {
     }
 }
 
-int WritePng(const std::string& strPath, const CRasterDC& dc) {
-    const CPngWriteResult result =
-        WritePngFile(strPath, dc.Bits(), dc.Width(), dc.Height(), dc.StridePixels());
+// The outputs, resolved before anything is drawn so that a refused name costs nothing.
+struct COutputs {
+    COutputTarget png, trace, svg;
+};
+
+int WritePng(const COutputTarget& target, const CRasterDC& dc) {
+    const CPngWriteResult result = WritePngFile(target.strPath, dc.Bits(), dc.Width(), dc.Height(),
+                                                dc.StridePixels(), target.nMode);
     return result.bOk ? kExitOk : Fail(result.strError);
 }
 
-int Replay(const CRenderOptions& options) {
+int Replay(const CRenderOptions& options, const COutputs& outputs) {
     const CTraceReadResult trace = ReadTraceFile(options.strReplayPath);
     if (!trace.recording) {
         return Fail(trace.strError);
     }
     CRasterDC dc(trace.recording->nWidth, trace.recording->nHeight, trace.recording->crBackground);
     Replay(*trace.recording, &dc);
-    return WritePng(options.strPngPath, dc);
+    return WritePng(outputs.png, dc);
 }
 
-int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
+int Render(const CRenderOptions& options, const COutputs& targets, CNimbrelBaseView& view) {
     if (!options.strPngPath.empty()) {
         CRasterDC dc(options.nWidth, options.nHeight);
         PaintHostedView(view, dc);
-        if (const int nResult = WritePng(options.strPngPath, dc); nResult != kExitOk) {
+        if (const int nResult = WritePng(targets.png, dc); nResult != kExitOk) {
             return nResult;
         }
     }
@@ -114,14 +120,16 @@ int Render(const CRenderOptions& options, CNimbrelBaseView& view) {
     PaintHostedView(view, dc);
     const struct {
         const std::string& strPath;
+        const COutputTarget& target;
         std::string (*pfnWrite)(const CRecording&);
-    } outputs[] = {{options.strTracePath, &WriteTrace}, {options.strSvgPath, &WriteSvg}};
+    } outputs[] = {{options.strTracePath, targets.trace, &WriteTrace},
+                   {options.strSvgPath, targets.svg, &WriteSvg}};
     for (const auto& output : outputs) {
         if (output.strPath.empty()) {
             continue;
         }
-        const std::string strError =
-            WriteFileAtomically(output.strPath, output.pfnWrite(dc.Recording()));
+        const std::string strError = WriteFileAtomically(
+            output.target.strPath, output.pfnWrite(dc.Recording()), output.target.nMode);
         if (!strError.empty()) {
             return Fail(strError);
         }
@@ -148,8 +156,23 @@ int main(int argc, char** argv) {
         }
         return kExitOk;
     }
+    COutputs outputs;
+    const struct {
+        const std::string& strPath;
+        COutputTarget& target;
+    } names[] = {{options.strPngPath, outputs.png},
+                 {options.strTracePath, outputs.trace},
+                 {options.strSvgPath, outputs.svg}};
+    for (const auto& name : names) {
+        if (!name.strPath.empty()) {
+            name.target = ResolveOutputTarget(name.strPath);
+            if (!name.target.strError.empty()) {
+                return Fail(name.target.strError);
+            }
+        }
+    }
     if (!options.strReplayPath.empty()) {
-        return Replay(options);
+        return Replay(options, outputs);
     }
     const CFractalInfo* pInfo = FindFractal(options.strCurve);
     if (pInfo == nullptr) {
@@ -163,5 +186,5 @@ int main(int argc, char** argv) {
         std::fputs(pView->FormatSettings(pView->GetSettingsName()).c_str(), stdout);
         return kExitOk;
     }
-    return Render(options, *pView);
+    return Render(options, outputs, *pView);
 }

@@ -7,6 +7,10 @@ CMainFrameLink* g_pMainFrame = nullptr;
 
 } // namespace
 
-CMainFrameLink* AfxGetMainFrame() { return g_pMainFrame; }
+CMainFrameLink* AfxGetMainFrame() {
+    return g_pMainFrame;
+}
 
-void AfxSetMainFrame(CMainFrameLink* pFrame) { g_pMainFrame = pFrame; }
+void AfxSetMainFrame(CMainFrameLink* pFrame) {
+    g_pMainFrame = pFrame;
+}

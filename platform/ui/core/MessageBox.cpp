@@ -22,7 +22,7 @@ int MessageBoxWithCaption(const std::string& text, const std::string& caption, U
         return handler(text, caption, nType);
     }
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    return IDOK;
+    return (nType & MB_TYPEMASK) == MB_RETRYCANCEL ? IDCANCEL : IDOK;
 }
 
 CMessageBoxHandler SetMessageBoxHandler(CMessageBoxHandler handler) {

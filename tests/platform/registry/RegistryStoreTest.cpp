@@ -66,9 +66,11 @@ public:
             std::string strRow;
             for (int i = 0; i < sqlite3_column_count(pStatement); ++i) {
                 const auto* pBytes = static_cast<const char*>(sqlite3_column_blob(pStatement, i));
-                strRow += (i > 0 ? "|" : "") +
-                          std::string(pBytes != nullptr ? pBytes : "",
-                                      std::size_t(sqlite3_column_bytes(pStatement, i)));
+                if (i > 0) {
+                    strRow += '|';
+                }
+                strRow.append(pBytes != nullptr ? pBytes : "",
+                              std::size_t(sqlite3_column_bytes(pStatement, i)));
             }
             rows.push_back(strRow);
         }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -29,10 +30,14 @@ public:
         }
         setenv("XDG_CONFIG_HOME", m_strRoot.c_str(), 1);
         TakeRegistryStoreWarning();
-        m_oldHandler =
-            SetMessageBoxHandler([this](const std::string& strText, const std::string&, UINT) {
+        m_oldHandler = SetMessageBoxHandler(
+            [this](const std::string& strText, const std::string&, UINT nType) {
                 m_messages.push_back(strText);
-                return 1;
+                m_types.push_back(nType);
+                if ((nType & MB_TYPEMASK) != MB_RETRYCANCEL) {
+                    return int(IDOK);
+                }
+                return m_fnAnswer ? m_fnAnswer() : int(IDCANCEL);
             });
     }
     ~CTempConfigHome() {
@@ -58,6 +63,9 @@ public:
     std::string StoreFolder() const { return m_strRoot + "/Korvat/Korvat Nimbrel"; }
     std::string StoreFile() const { return StoreFolder() + "/registry.sqlite3"; }
     const std::vector<std::string>& Messages() const { return m_messages; }
+    const std::vector<UINT>& MessageTypes() const { return m_types; }
+    // How a box with Retry and Cancel is answered; Cancel when unset.
+    void AnswerRetryCancel(std::function<int()> fnAnswer) { m_fnAnswer = std::move(fnAnswer); }
 
     static std::string ReadFile(const std::string& strPath) {
         std::ifstream file(strPath, std::ios::binary);
@@ -73,4 +81,6 @@ private:
     std::optional<std::string> m_strOldHome;
     CMessageBoxHandler m_oldHandler;
     std::vector<std::string> m_messages;
+    std::vector<UINT> m_types;
+    std::function<int()> m_fnAnswer;
 };
