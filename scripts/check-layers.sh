@@ -29,6 +29,8 @@ allowed_for() {
     views/qt/*) echo "^(platform/|settings/|views/|fractals/|resources/|dialogs/|app/)" ;;
     views/*) echo "^(${lower_platform}|settings/|views/|${command_ids})" ;;
     fractals/*) echo "^(${lower_platform}|settings/|views/|fractals/|${command_ids})" ;;
+    # The update check's logic: the lower half, the string table and the command identifiers.
+    dialogs/core/*) echo "^(${lower_platform}|settings/|resources/(Resource|StringTable)\.h$|dialogs/core/)" ;;
     # app/, dialogs/ and resources/ are one layer, the top one (nimbrel_app).
     resources/* | dialogs/* | app/*) echo "^(platform/|settings/|views/|fractals/|resources/|dialogs/|app/)" ;;
     tools/render/*) echo "^(${lower_platform}|settings/|views/|fractals/|tools/render/)" ;;
@@ -37,11 +39,13 @@ allowed_for() {
 }
 
 # The lower half builds without Qt; only the colour dialog's window, in views/qt/, is Qt.
+# The update check's logic in dialogs/core/ is Qt-free too.
 qt_free() {
     case "$1" in
     platform/ui/core/*) return 0 ;;
     platform/ui/*) return 1 ;;
     views/qt/*) return 1 ;;
+    dialogs/core/*) return 0 ;;
     dialogs/core/*) return 0 ;;
     platform/* | settings/* | views/* | fractals/* | tools/render/*) return 0 ;;
     *) return 1 ;;

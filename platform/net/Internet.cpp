@@ -34,7 +34,7 @@ struct CRootState {
 
 class CTransfer {
 public:
-    CTransfer(std::shared_ptr<CRootState> pRoot)
+    explicit CTransfer(std::shared_ptr<CRootState> pRoot)
         : m_pRoot(std::move(pRoot)) {}
     ~CTransfer() {
         if (m_pMulti != nullptr && m_pEasy != nullptr) {
