@@ -17,7 +17,7 @@
 #include "platform/ui/RibbonImages.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
-#include "platform/ui/core/DialogUnits.h"
+#include "platform/ui/DialogUnits.h"
 #include "platform/ui/core/MessageBox.h"
 #include "resources/AboutTemplate.h"
 #include "resources/BitmapResources.h"
@@ -45,7 +45,9 @@ QColor ToQColor(COLORREF cr) {
 }
 
 CRect TemplateRect(const CDialogControlData& control) {
-    return MapDialogRect(control.x, control.y, control.cx, control.cy);
+    const QRect rc =
+        MapDialogRect(control.x, control.y, control.cx, control.cy, kEightPointDialogUnits);
+    return CRect{rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()};
 }
 
 // The wait cursor for as long as it lives.
@@ -84,7 +86,7 @@ void CAboutDlg::CreateControls() {
     QFont font(QString::fromLatin1(kDialogFontFamily));
     font.setPixelSize(kDialogFontPixels);
     setFont(font);
-    setFixedSize(ToQRect(MapDialogRect(0, 0, data.cx, data.cy)).size());
+    setFixedSize(MapDialogRect(0, 0, data.cx, data.cy, kEightPointDialogUnits).size());
 
     for (const CDialogControlData& control : data.controls) {
         const CRect rc = TemplateRect(control);
