@@ -11,7 +11,6 @@ namespace {
 
 // The scroll size until the view sets its own.
 constexpr int kDefaultScrollSize = 100;
-constexpr UINT SIZE_RESTORED = 0;
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "platform/registry/ChildProcess.h"
 #include "platform/registry/TempConfigHome.h"
 #include "settings/RegistryFunctions.h"
+#include "platform/ui/core/PictureHost.h"
 #include "views/NimbrelBaseView.h"
 
 namespace {
@@ -28,23 +29,10 @@ public:
 
 // Hosts a view as the main window does: the record is loaded at the initial update and
 // kept in the store when the view ends.
-class CStoreHost : public CViewHost {
+class CStoreHost : public CPictureHost {
 public:
     explicit CStoreHost(CNimbrelBaseView& view, CViewHosting hosting = kMainWindowHosting)
-        : m_view(view)
-        , m_hosting(hosting) {
-        m_view.AttachHost(this);
-    }
-    ~CStoreHost() override { m_view.DetachHost(); }
-    CViewHosting GetHosting() const override { return m_hosting; }
-    CRect GetWindowRectInClient() const override { return {0, 0, 100, 100}; }
-    void Invalidate(bool) override {}
-    void SetScrollSizes(int, int) override {}
-    void CopyToClipboard() override {}
-
-private:
-    CNimbrelBaseView& m_view;
-    CViewHosting m_hosting;
+        : CPictureHost(view, CRect{0, 0, 100, 100}, hosting) {}
 };
 
 struct CRecord {

@@ -11,7 +11,7 @@
 #include "platform/gdi/RecordingDC.h"
 #include "platform/gdi/SvgWriter.h"
 #include "platform/gdi/TraceFile.h"
-#include "platform/ui/core/ViewHost.h"
+#include "platform/ui/core/PictureHost.h"
 #include "tools/render/AtomicFile.h"
 #include "tools/render/OutputTarget.h"
 #include "tools/render/RenderOptions.h"
@@ -20,33 +20,6 @@ namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 2;
-constexpr UINT SIZE_RESTORED = 0;
-
-// The renderer hosts the one view it draws: a picture of the requested size, the stored
-// record only with --stored, and never the ribbon or a write to the store.
-class CRenderHost : public CViewHost {
-public:
-    CRenderHost(CNimbrelBaseView& view, const CRenderOptions& options)
-        : m_view(view)
-        , m_rcPicture{0, 0, options.nWidth, options.nHeight}
-        , m_hosting{options.bStored, false, false} {
-        m_view.AttachHost(this);
-    }
-    ~CRenderHost() override { m_view.DetachHost(); }
-    CRenderHost(const CRenderHost&) = delete;
-    CRenderHost& operator=(const CRenderHost&) = delete;
-
-    CViewHosting GetHosting() const override { return m_hosting; }
-    CRect GetWindowRectInClient() const override { return m_rcPicture; }
-    void Invalidate(bool /*bErase*/) override {}
-    void SetScrollSizes(int /*cx*/, int /*cy*/) override {}
-    void CopyToClipboard() override {}
-
-private:
-    CNimbrelBaseView& m_view;
-    CRect m_rcPicture;
-    CViewHosting m_hosting;
-};
 
 int Fail(const std::string& strMessage) {
     std::fprintf(stderr, "nimbrel-render: %s\n", strMessage.c_str());
@@ -179,7 +152,10 @@ int main(int argc, char** argv) {
         return Fail("unknown curve '" + options.strCurve + "' (see --list)");
     }
     std::unique_ptr<CNimbrelBaseView> pView = pInfo->pfnCreate();
-    CRenderHost host(*pView, options);
+    // The renderer hosts the one view it draws: a picture of the requested size, the stored
+    // record only with --stored, never the ribbon or a write to the store.
+    CPictureHost host(*pView, CRect{0, 0, options.nWidth, options.nHeight},
+                      CViewHosting{options.bStored, false, false});
     pView->OnInitialUpdate();
     ApplyOptions(options, *pView);
     if (options.bPrintSettings) {

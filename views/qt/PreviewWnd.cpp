@@ -6,12 +6,6 @@
 
 #include "platform/ui/HostedViewImage.h"
 
-namespace {
-
-constexpr UINT SIZE_RESTORED = 0;
-
-} // namespace
-
 CPreviewWnd::CPreviewWnd(std::unique_ptr<CHostedView> pView, QWidget* pParent)
     : QWidget(pParent)
     , m_pView(std::move(pView)) {

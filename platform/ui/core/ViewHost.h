@@ -29,6 +29,9 @@ inline constexpr CViewHosting kStoredPictureHosting{true, false, false};
 // ribbon helpers reach the main window's ribbon when there is one.
 inline constexpr CViewHosting kUnhosted{false, false, true};
 
+// The kind of resize a host reports to OnSize: the only one hosts make.
+enum : UINT { SIZE_RESTORED = 0 };
+
 // The colour every host erases to before its view draws.
 inline constexpr COLORREF kWindowColour = 0x00FFFFFF;
 
