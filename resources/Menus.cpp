@@ -12,8 +12,21 @@ constexpr CMenuItemData kOutputPopup[] = {
     {ID_OUTPUT_PANE, "&Hide"},
 };
 
+constexpr CAcceleratorData kFrameAccelerators[] = {
+    {ID_FILE_NEW, "Ctrl+N"},       {ID_FILE_OPEN, "Ctrl+O"},   {ID_FILE_SAVE, "Ctrl+S"},
+    {ID_FILE_PRINT, "Ctrl+P"},     {ID_EDIT_UNDO, "Ctrl+Z"},   {ID_EDIT_UNDO, "Alt+Backspace"},
+    {ID_EDIT_CUT, "Ctrl+X"},       {ID_EDIT_CUT, "Shift+Del"}, {ID_EDIT_COPY, "Ctrl+C"},
+    {ID_EDIT_COPY, "Ctrl+Ins"},    {ID_EDIT_PASTE, "Ctrl+V"},  {ID_EDIT_PASTE, "Shift+Ins"},
+    {ID_NEXT_PANE, "F6"},          {ID_PREV_PANE, "Shift+F6"}, {ID_HELP, "F1"},
+    {ID_CONTEXT_HELP, "Shift+F1"},
+};
+
 } // namespace
 
 std::span<const CMenuItemData> OutputPopupMenu() {
     return kOutputPopup;
+}
+
+std::span<const CAcceleratorData> FrameAccelerators() {
+    return kFrameAccelerators;
 }

@@ -13,3 +13,12 @@ struct CMenuItemData {
 
 // Menu resource 182: the output list's context menu.
 std::span<const CMenuItemData> OutputPopupMenu();
+
+// An accelerator: the command it sends and its key in Qt's portable text form.
+struct CAcceleratorData {
+    UINT nID;
+    const char* pszKey;
+};
+
+// Accelerator table 128, the main window's keys.
+std::span<const CAcceleratorData> FrameAccelerators();
