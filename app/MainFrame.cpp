@@ -10,6 +10,7 @@
 
 #include "app/NimbrelApp.h"
 #include "platform/ui/RibbonAccessibility.h"
+#include "platform/ui/RibbonKeyTips.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
 #include "platform/ui/core/MessageBox.h"
@@ -92,6 +93,7 @@ bool CMainFrame::Create() {
     setWindowTitle(FromAnsi(kFrameTitle));
     BindAccelerators();
     NameRibbonControls(&m_wndRibbonBar);
+    m_pKeyTips = new CRibbonKeyTips(&m_wndRibbonBar, RibbonLayout());
     LoadFrameState();
     UpdateRibbonCmdUI();
     return true;

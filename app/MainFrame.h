@@ -22,6 +22,7 @@
 #include "platform/ui/core/FrameLink.h"
 
 class QGridLayout;
+class CRibbonKeyTips;
 class CNimbrelApp;
 class CViewWindow;
 
@@ -83,6 +84,8 @@ public:
     // The window identifier a view window carries now: the visible one carries the main
     // pane's (AFX_IDW_PANE_FIRST), a hidden one what it was last given; 0 for no window.
     UINT GetWindowID(const QWidget* pWindow) const;
+    // The ribbon's key tips, shown by Alt.
+    CRibbonKeyTips* GetKeyTips() const { return m_pKeyTips; }
 
 signals:
     // A command entered the route (ribbon, status bar, keyboard), handled or not.
@@ -132,4 +135,5 @@ private:
     QWidget* m_pActiveView = nullptr;
     CViewWindow* m_pActiveViewWindow = nullptr;
     bool m_bSmartDocking = false;
+    CRibbonKeyTips* m_pKeyTips = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "app/AppTestSupport.h"
 #include "app/NimbrelApp.h"
 #include "platform/ui/AppLooks.h"
+#include "platform/ui/RibbonKeyTips.h"
 #include "platform/ui/ViewWindow.h"
 #include "resources/Menus.h"
 #include "resources/Resource.h"
@@ -45,6 +46,7 @@ private slots:
     void selectionPaneCloseButtonIsRefused();
     void ribbonControlsHaveSpokenNames();
     void splitButtonRunsItsCommandAndOpensItsMenuFromTheArrow();
+    void altShowsTheKeyTipsAndAKeyRunsItsTip();
 
 private:
     CMainFrame* Start();
@@ -394,6 +396,30 @@ void CGlobalCommandsTest::splitButtonRunsItsCommandAndOpensItsMenuFromTheArrow()
     }
     QVERIFY(!Frame()->GetStatusBar().isVisible());
     QVERIFY(!Frame()->GetOutputWnd().isVisible());
+}
+
+void CGlobalCommandsTest::altShowsTheKeyTipsAndAKeyRunsItsTip() {
+    QVERIFY(Start() != nullptr);
+    Frame()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Frame()));
+    CRibbonKeyTips* pTips = Frame()->GetKeyTips();
+    QVERIFY(pTips != nullptr && !pTips->IsShown());
+    QTest::keyClick(Frame(), Qt::Key_Alt);
+    QVERIFY(pTips->IsShown());
+    // The application button, "Nimbrel", "Von Koch SnowFlake", "View", "Help", then the
+    // "Style" menu and the Help button.
+    QCOMPARE(pTips->ShownKeys(), QStringLiteral("FAVIHSA"));
+    QTest::keyClick(Frame(), Qt::Key_H);
+    QVERIFY(!pTips->IsShown());
+    QCOMPARE(Frame()->GetRibbon().GetActiveCategory(), Frame()->GetRibbon().FindCategory("Help"));
+    // Alt again, then Escape: put away, nothing run.
+    QTest::keyClick(Frame(), Qt::Key_Alt);
+    QVERIFY(pTips->IsShown());
+    QTest::keyClick(Frame(), Qt::Key_Escape);
+    QVERIFY(!pTips->IsShown());
+    // Alt held for a chord shows nothing.
+    QTest::keyClick(Frame(), Qt::Key_Backspace, Qt::AltModifier);
+    QVERIFY(!pTips->IsShown());
 }
 
 QTEST_MAIN(CGlobalCommandsTest)
