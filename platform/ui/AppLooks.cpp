@@ -218,9 +218,12 @@ void InstallAppLook(UINT nLook) {
         g_nOffice2007Style = nLook;
     }
     const CLookTones& tones = TonesOf(nLook);
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+    // Once per run: the style sheet wraps the style afterwards, which hides its name.
+    static const bool bFusion = [] {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    }
+        return true;
+    }();
+    Q_UNUSED(bFusion);
     QApplication::setPalette(PaletteOf(tones));
     qApp->setStyleSheet(StyleSheetOf(tones));
     g_nInstalledLook = nLook;

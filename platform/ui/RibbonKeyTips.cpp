@@ -140,6 +140,12 @@ bool CRibbonKeyTips::eventFilter(QObject* pWatched, QEvent* pEvent) {
         return false;
     }
     switch (pEvent->type()) {
+    case QEvent::ShortcutOverride:
+        // A chord with Alt that an accelerator takes never arrives as a key press.
+        if (static_cast<QKeyEvent*>(pEvent)->key() != Qt::Key_Alt) {
+            m_bAltAlone = false;
+        }
+        return false;
     case QEvent::KeyPress: {
         const auto* pKey = static_cast<QKeyEvent*>(pEvent);
         if (pKey->key() == Qt::Key_Alt) {
