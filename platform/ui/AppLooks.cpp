@@ -78,7 +78,7 @@ constexpr CLookTones kLooks[] = {
      "#d3e1f2", "#a7c3e9", "#15428b", "#bfdbff", 4},
     // Office 2007, black.
     {216, "#cfd1d5", "#ffffff", "#000000", "#dcdee2", "#ffd87a", "#000000",
-     "#535353", "#262626", "#ffffff", "#f0f0f0", "#eeeeee", "#c8ccd2", "#414141",
+     "#535353", "#262626", "#ffffff", "#6b6b6b", "#eeeeee", "#c8ccd2", "#414141",
      "#6b6b6b", "#ffffff", "#5e5e5e", "#2e2e2e", "#ffffff",
      "#4b4b4b", "#1f1f1f", "#ffffff", "#535353", 4},
     // Office 2007, silver.
@@ -156,6 +156,8 @@ QString StyleSheetOf(const CLookTones& tones) {
                  .arg(QLatin1String(tones.pszSurround));
     sheet += QStringLiteral("#RibbonBar { background: %1; }\n")
                  .arg(Gradient(tones.pszRibbonTop, tones.pszRibbonBottom));
+    sheet +=
+        QStringLiteral("#RibbonBar QTabBar { color: %1; }\n").arg(QLatin1String(tones.pszTabText));
     sheet += QStringLiteral("#RibbonBar QTabBar::tab { color: %1; background: transparent; "
                             "border: 1px solid transparent; border-bottom: none; "
                             "border-top-left-radius: %2px; border-top-right-radius: %2px; "
@@ -163,8 +165,8 @@ QString StyleSheetOf(const CLookTones& tones) {
                  .arg(QLatin1String(tones.pszTabText), radius);
     sheet += QStringLiteral("#RibbonBar QTabBar::tab:selected { color: %1; background: %2; "
                             "border-color: %3; }\n")
-                 .arg(QLatin1String(tones.nLook == 216 ? "#000000" : tones.pszTabText),
-                      QLatin1String(tones.pszTabSelected), QLatin1String(tones.pszBorder));
+                 .arg(QLatin1String(tones.pszTabText), QLatin1String(tones.pszTabSelected),
+                      QLatin1String(tones.pszBorder));
     sheet += QStringLiteral("#RibbonBar QTabBar::tab:hover:!selected { border-color: %1; }\n")
                  .arg(QLatin1String(tones.pszBorder));
     sheet += QStringLiteral("#RibbonBar > QWidget > QToolButton { color: %1; }\n")
@@ -189,6 +191,7 @@ QString StyleSheetOf(const CLookTones& tones) {
     // The ribbon's Windows 7 look: white and flat whatever the frame's look.
     sheet += QStringLiteral(
         "#RibbonBar[windows7Look=\"true\"] { background: #ffffff; }\n"
+        "#RibbonBar[windows7Look=\"true\"] QTabBar { color: #1e395b; }\n"
         "#RibbonBar[windows7Look=\"true\"] QTabBar::tab { color: #1e395b; border-radius: 0px; }\n"
         "#RibbonBar[windows7Look=\"true\"] QTabBar::tab:selected { color: #1e395b; "
         "background: #ffffff; border-color: #b9c9da; }\n"
