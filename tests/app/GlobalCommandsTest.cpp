@@ -4,6 +4,7 @@
 // window identifiers a switch exchanges, the selection pane's close button and the names a
 // screen reader speaks.
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSlider>
@@ -112,6 +113,8 @@ void CGlobalCommandsTest::withoutStoredLookTheDefaultLookAndNoStyleMark() {
     QCOMPARE(pStyle->menu()->actions().size(), 5);
     for (const QAction* pAction : pStyle->menu()->actions()) {
         QVERIFY2(!pAction->isChecked(), qPrintable(pAction->text()));
+        // Drawn as radio items.
+        QVERIFY(pAction->actionGroup() != nullptr && pAction->actionGroup()->isExclusive());
     }
 }
 
