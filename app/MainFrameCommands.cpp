@@ -69,6 +69,8 @@ void CMainFrame::ApplyApplicationLook(UINT nLook) {
     setDockOptions(m_bSmartDocking
                        ? (AnimatedDocks | AllowNestedDocks | AllowTabbedDocks | GroupedDragging)
                        : (AllowNestedDocks | AllowTabbedDocks));
+    // The ribbon paints the look's background behind its rows.
+    m_wndRibbonBar.setAttribute(Qt::WA_StyledBackground, true);
     SetRibbonWindows7Look(&m_wndRibbonBar, nLook == ID_VIEW_APPLOOK_WINDOWS_7);
     m_wndRibbonBar.RecalcLayout();
     // The whole frame with every child, at once.
