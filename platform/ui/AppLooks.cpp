@@ -183,6 +183,10 @@ QString StyleSheetOf(const CLookTones& tones) {
         QStringLiteral("QDockWidget::title { background: %1; padding: 3px 6px; "
                        "border: 1px solid %2; }\n")
             .arg(Gradient(tones.pszPaneTop, tones.pszPaneBottom), QLatin1String(tones.pszBorder));
+    // The caption buttons on a light backing, so they show on the darker captions too.
+    sheet += QStringLiteral("QDockWidget::close-button, QDockWidget::float-button { "
+                            "background: rgba(255, 255, 255, 150); border: none; "
+                            "border-radius: 2px; }\n");
     sheet += QStringLiteral("QStatusBar#StatusBar { background: %1; color: %2; }\n")
                  .arg(Gradient(tones.pszStatusTop, tones.pszStatusBottom),
                       QLatin1String(tones.pszStatusText));
