@@ -127,15 +127,16 @@ void CGlobalCommandsTest::eachLookIsStoredMarkedAndLooksItsOwn() {
         QCOMPARE(ReadApplicationLook(), int(nLook));
         QCOMPARE(m_pApp->m_nAppLook, nLook);
         QCOMPARE(Frame()->IsSmartDocking(), nLook >= 208);
+        QString lookText =
+            nLook == ID_VIEW_APPLOOK_WINDOWS_7 ? QStringLiteral("Win&dows 7") : QString();
+        for (const CMenuItemData& item : ApplicationLookMenu()) {
+            if (item.nID == nLook) {
+                lookText = QString::fromLatin1(item.pszText);
+            }
+        }
         for (const QAction* pAction : StyleButton()->menu()->actions()) {
-            const bool bMine = pAction->text().remove(u'&') ==
-                               QString::fromLatin1(nLook == 215   ? "Office 2007 (Blue Style)"
-                                                   : nLook == 216 ? "Office 2007 (Black Style)"
-                                                   : nLook == 217 ? "Office 2007 (Silver Style)"
-                                                   : nLook == 218 ? "Office 2007 (Aqua Style)"
-                                                   : nLook == 219 ? "Windows 7"
-                                                                  : "");
-            QVERIFY2(pAction->isChecked() == bMine, qPrintable(pAction->text()));
+            QVERIFY2(pAction->isChecked() == (pAction->text() == lookText),
+                     qPrintable(pAction->text()));
         }
         if (nLook >= 211 && nLook <= 214) {
             continue; // an Office 2007 colour style left as it is
