@@ -9,8 +9,8 @@
 #include <QStyle>
 
 #include "app/NimbrelApp.h"
-#include "dialogs/AboutDlg.h"
-#include "dialogs/UpdateCheckDlg.h"
+#include "platform/ui/RibbonAccessibility.h"
+#include "platform/ui/RibbonKeyTips.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
 #include "platform/ui/core/MessageBox.h"
@@ -57,12 +57,8 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
     if (m_pApp != nullptr) {
         m_pApp->m_nAppLook = ReadApplicationLook();
     }
-    OnCommand(ID_EXIT_APP, [this] { close(); });
     OnCommand(ID_STATUS_LINK, [this] { OnStatusLink(); });
-    OnCommand(ID_IMG_SMALL, [this] { OnImageListStyle(true); });
-    OnCommand(ID_IMG_LARGE, [this] { OnImageListStyle(false); });
-    OnCommand(ID_CHECK, [this] { CUpdateCheckDlg::CheckNow(this); });
-    OnCommand(ID_ABOUT, [this] { CAboutDlg(this).exec(); });
+    MapGlobalCommands();
 }
 
 CMainFrame::~CMainFrame() {
@@ -77,7 +73,9 @@ CMainFrame::~CMainFrame() {
 }
 
 bool CMainFrame::Create() {
-    // TODO: apply the stored application look (m_pApp->m_nAppLook) once the looks exist.
+    if (m_pApp != nullptr) {
+        ApplyApplicationLook(m_pApp->m_nAppLook);
+    }
     setMenuWidget(&m_wndRibbonBar);
     connect(&m_wndRibbonBar, &CRibbonBar::Command, this, &CMainFrame::RouteCommand);
     connect(&m_wndRibbonBar, &CRibbonBar::ActiveCategoryChanged, this,
@@ -93,6 +91,9 @@ bool CMainFrame::Create() {
     addDockWidget(Qt::LeftDockWidgetArea, &m_wndSelectionView);
     addDockWidget(Qt::BottomDockWidgetArea, &m_wndOutput);
     setWindowTitle(FromAnsi(kFrameTitle));
+    BindAccelerators();
+    NameRibbonControls(&m_wndRibbonBar);
+    m_pKeyTips = new CRibbonKeyTips(&m_wndRibbonBar, RibbonLayout());
     LoadFrameState();
     UpdateRibbonCmdUI();
     return true;
@@ -108,6 +109,7 @@ void CMainFrame::CreateClientArea() {
     QPalette palette = m_pDefaultView->palette();
     palette.setColor(QPalette::Window, Qt::white);
     m_pDefaultView->setPalette(palette);
+    m_pDefaultView->setProperty("windowID", UINT(AFX_IDW_PANE_FIRST));
     m_pClientLayout->addWidget(m_pDefaultView, 0, 0);
     m_pActiveView = m_pDefaultView;
     setCentralWidget(pClientArea);
@@ -198,6 +200,7 @@ void CMainFrame::CreateViews(const CViewFactory& factory) {
         m_apViews[std::size_t(info.nPosition)] = pView.get();
         auto* pWindow = new CViewWindow(std::move(pView), kMainWindowHosting, pClientArea);
         pWindow->setObjectName(FromAnsi(info.pszClassName));
+        pWindow->setProperty("windowID", UINT(ID_FIRST_VIEW_WINDOW + info.nPosition));
         pWindow->hide();
         m_pClientLayout->addWidget(pWindow, 0, 0);
         m_apViewWindows[std::size_t(info.nPosition)] = pWindow;
@@ -245,6 +248,11 @@ BOOL CMainFrame::SwitchView(CViewWindow* pNewView) {
         return 0;
     }
     m_pActiveView->hide();
+    // The visible view carries the main pane's identifier; the one it replaces takes the
+    // identifier the new view had.
+    const QVariant newID = pNewView->property("windowID");
+    pNewView->setProperty("windowID", m_pActiveView->property("windowID"));
+    m_pActiveView->setProperty("windowID", newID);
     pNewView->show();
     m_pActiveView = pNewView;
     m_pActiveViewWindow = pNewView;
@@ -288,6 +296,7 @@ void CMainFrame::AddMessage(const std::string& strMessage) {
 }
 
 void CMainFrame::RouteCommand(UINT nID) {
+    emit CommandRouted(nID);
     bool bHandled = false;
     if (CNimbrelBaseView* pView = GetActiveView()) {
         bHandled = pView->OnCmdMsg(nID);

@@ -22,6 +22,7 @@
 #include "platform/ui/core/FrameLink.h"
 
 class QGridLayout;
+class CRibbonKeyTips;
 class CNimbrelApp;
 class CViewWindow;
 
@@ -76,6 +77,20 @@ public:
     // The framework profile's copy of the window placement and the docking layout.
     void SaveFrameState();
 
+    // Installs a look (205 to 219) on the whole window and stores it as "ApplicationLook".
+    void ApplyApplicationLook(UINT nLook);
+    // Whether the panes dock the smart way (set by the look).
+    bool IsSmartDocking() const { return m_bSmartDocking; }
+    // The window identifier a view window carries now: the visible one carries the main
+    // pane's (AFX_IDW_PANE_FIRST), a hidden one what it was last given; 0 for no window.
+    UINT GetWindowID(const QWidget* pWindow) const;
+    // The ribbon's key tips, shown by Alt.
+    CRibbonKeyTips* GetKeyTips() const { return m_pKeyTips; }
+
+signals:
+    // A command entered the route (ribbon, status bar, keyboard), handled or not.
+    void CommandRouted(UINT nID);
+
 protected:
     bool event(QEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
@@ -93,6 +108,16 @@ private:
     void OnStatusLink();
     // "Small Icons" and "Large Icons": store the choice, refill the selection pane.
     void OnImageListStyle(bool bSmall);
+    // The commands that belong to no fractal view: looks, bars and panes, web pages.
+    void MapGlobalCommands();
+    // nShow: 1 shows, 0 hides, -1 toggles.
+    void OnStatusBarCommand(int nShow);
+    void OnOutputPaneCommand(int nShow);
+    // Docks the output pane anew, on its side or at the bottom, and gives it this visibility.
+    void RedockOutputPane(bool bVisible);
+    void OnWebPage(const char* pszAddress);
+    // The accelerators of table 128, sending their identifiers through the command route.
+    void BindAccelerators();
 
     CNimbrelApp* m_pApp;
     CRibbonBar m_wndRibbonBar;
@@ -109,4 +134,6 @@ private:
     QWidget* m_pDefaultView = nullptr;
     QWidget* m_pActiveView = nullptr;
     CViewWindow* m_pActiveViewWindow = nullptr;
+    bool m_bSmartDocking = false;
+    CRibbonKeyTips* m_pKeyTips = nullptr;
 };

@@ -94,7 +94,7 @@ void CNimbrelApp::ReportShellError(int nCode) {
 }
 
 void CNimbrelApp::OpenWebPage(const std::string& strAddress) {
-    const int nResult = ShellOpen(strAddress);
+    const int nResult = m_opener ? m_opener(strAddress) : ShellOpen(strAddress);
     if (nResult <= 32) {
         ReportShellError(nResult);
     }

@@ -4,6 +4,7 @@
 // settings), the last command target of the route, and the one way web pages are opened.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QPointer>
@@ -30,6 +31,10 @@ public:
     void ReportShellError(int nCode);
     // Opens the address with the desktop's opener; a result of 32 or less is reported.
     void OpenWebPage(const std::string& strAddress);
+    // Replaces the desktop's opener (tests record the addresses); it answers the shell's
+    // result code. An empty one restores the desktop's opener.
+    using CWebPageOpener = std::function<int(const std::string& strAddress)>;
+    void SetWebPageOpener(CWebPageOpener opener) { m_opener = std::move(opener); }
     // The text ReportShellError shows for a code.
     static std::string ShellErrorMessage(int nCode);
 
@@ -49,4 +54,5 @@ private:
     void ReportDamagedStore();
 
     QPointer<CMainFrame> m_pMainWnd;
+    CWebPageOpener m_opener;
 };

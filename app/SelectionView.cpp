@@ -53,8 +53,7 @@ CSelectionView::CSelectionView(CSelectionTarget* pTarget, QWidget* pParent)
                     QStringLiteral("SelectionView"), pParent)
     , m_pTarget(pTarget)
     , m_pClientArea(new CClientArea(this)) {
-    // The pane stays: no close button (the frame refuses a close all the same).
-    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    // The pane keeps the close button of every pane; the frame refuses the close.
     setAllowedAreas(Qt::AllDockWidgetAreas);
     setWidget(m_pClientArea);
 

@@ -17,6 +17,13 @@ inline constexpr const char* kMakerSite = "http://" NIMBREL_MAKER_HOST;
 // The product page the update dialog's link shows until a check replaces it.
 inline constexpr const char* kProductPage =
     "http://" NIMBREL_MAKER_HOST "/applications/nimbrel/nimbrel.php";
+// The pages of the "Feedback and Support", "Nimbrel on Korvat" and "Korvat Support" commands;
+// the support page is the support section of the maker's page of another of its products.
+inline constexpr const char* kFeedbackPage =
+    "http://" NIMBREL_MAKER_HOST "/applications/nimbrel/nimbrel_feedback_support.php";
+inline constexpr const char* kKorvatPage = kProductPage;
+inline constexpr const char* kKorvatSupportPage =
+    "http://" NIMBREL_MAKER_HOST "/applications/tessamo/tessamo.php#support";
 
 // The text of a string resource; empty for an identifier the table does not hold.
 std::string LoadResourceString(UINT nID);

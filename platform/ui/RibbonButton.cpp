@@ -2,6 +2,7 @@
 #include "platform/ui/RibbonButton.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QToolButton>
 
@@ -101,7 +102,16 @@ void CRibbonButton::UpdateCmdUI(const CCmdUIQuery& query) {
     for (const CItem& item : m_items) {
         const bool bAnswered = Query(query, item.nID, cmdUI);
         item.pAction->setEnabled(!bAnswered || cmdUI.m_bEnabled);
-        item.pAction->setCheckable(bAnswered && cmdUI.m_nCheck != 0);
+        if (bAnswered && cmdUI.m_bRadio && item.pAction->actionGroup() == nullptr) {
+            // Items with a radio mark form one group, so the menu draws them as radio items;
+            // none need be marked.
+            if (m_pRadioGroup == nullptr) {
+                m_pRadioGroup = new QActionGroup(m_pMenu);
+                m_pRadioGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            }
+            m_pRadioGroup->addAction(item.pAction);
+        }
+        item.pAction->setCheckable(bAnswered && (cmdUI.m_nCheck != 0 || cmdUI.m_bRadio));
         item.pAction->setChecked(bAnswered && cmdUI.m_nCheck != 0);
     }
 }

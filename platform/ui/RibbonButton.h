@@ -8,6 +8,7 @@
 #include "platform/ui/RibbonElement.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QToolButton;
 
@@ -31,5 +32,6 @@ private:
 
     QToolButton* m_pButton;
     QMenu* m_pMenu = nullptr;
+    QActionGroup* m_pRadioGroup = nullptr;
     std::vector<CItem> m_items;
 };

@@ -80,7 +80,7 @@ private slots:
     void thumbnailsAreTheCurvesDrawnByTheirViews_data();
     void thumbnailsAreTheCurvesDrawnByTheirViews();
     void thumbnailViewsLeaveTheStoreAlone();
-    void paneCannotBeClosed();
+    void paneHasTheCloseButton();
     void captionRightClickShowsNoMenu();
     void frameClickShowsTheCurveAndLogsEachTime();
     void iconCommandsStoreTheSizeAndRefill();
@@ -299,9 +299,9 @@ void CSelectionViewTest::thumbnailViewsLeaveTheStoreAlone() {
     }
 }
 
-void CSelectionViewTest::paneCannotBeClosed() {
+void CSelectionViewTest::paneHasTheCloseButton() {
     MakePane();
-    QVERIFY(!m_pPane->features().testFlag(QDockWidget::DockWidgetClosable));
+    QVERIFY(m_pPane->features().testFlag(QDockWidget::DockWidgetClosable));
 }
 
 void CSelectionViewTest::captionRightClickShowsNoMenu() {
