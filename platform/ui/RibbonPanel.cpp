@@ -62,6 +62,14 @@ CRibbonPanel::CRibbonPanel(const CRibbonPanelData& data, const CRibbonElement::C
     int nRows = 0;
     for (const CRibbonElementData& element : data.elements) {
         m_elements.push_back(CreateRibbonElement(element, sink, m_pWidget));
+        // An edit right after a slider shows and sets that slider's value.
+        if (m_elements.size() >= 2) {
+            auto* pEdit = dynamic_cast<CRibbonEdit*>(m_elements.back().get());
+            auto* pSlider = dynamic_cast<CRibbonSlider*>(m_elements[m_elements.size() - 2].get());
+            if (pEdit != nullptr && pSlider != nullptr) {
+                pEdit->BindSlider(pSlider);
+            }
+        }
         QWidget* pElement = m_elements.back()->GetWidget();
         if (pElement->toolTip().isEmpty()) {
             pElement->setToolTip(FromAnsi(data.pszName));
