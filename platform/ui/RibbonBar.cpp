@@ -132,7 +132,9 @@ bool CRibbonBar::IsCategoryVisible(int nIndex) const {
 }
 
 void CRibbonBar::ShowCategory(int nIndex, bool bShow) {
-    if (nIndex >= 0 && nIndex < GetCategoryCount()) {
+    // Only a real change: QTabBar forgets that its layout is out of date when it is told
+    // again what a tab already is, and would keep the gap of a tab hidden just before.
+    if (nIndex >= 0 && nIndex < GetCategoryCount() && m_pTabs->isTabVisible(nIndex) != bShow) {
         m_pTabs->setTabVisible(nIndex, bShow);
     }
 }

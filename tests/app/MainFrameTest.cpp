@@ -30,6 +30,8 @@ private slots:
     void outputPaneMayClose();
     void titleAndStatusBarTexts();
     void viewThatCannotBeMadeIsReportedAndSkipped();
+    void tabRowHasNoGap_data();
+    void tabRowHasNoGap();
     void screenshotOnRequest();
 
 private:
@@ -224,6 +226,44 @@ void CMainFrameTest::viewThatCannotBeMadeIsReportedAndSkipped() {
 }
 
 // NIMBREL_SCREENSHOT=<file.png> keeps a picture of the started window.
+void CMainFrameTest::tabRowHasNoGap_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("Heighway to Von Koch") << 9 << 0;
+    QTest::newRow("Peano to Hilbert") << 7 << 2;
+    QTest::newRow("Mandelbrot to Von Koch") << 1 << 0;
+    QTest::newRow("Von Koch to Square") << 0 << 8;
+}
+
+void CMainFrameTest::tabRowHasNoGap() {
+    QFETCH(int, from);
+    QFETCH(int, to);
+    for (int nPosition : {from, to}) {
+        const CFractalInfo& info = FractalCatalog()[std::size_t(nPosition)];
+        Frame()->ActivateCategory(info.pszTabName);
+        QVERIFY(Frame()->SwitchToFractal(nPosition));
+    }
+    QTabBar* pTabs = Frame()->GetRibbon().GetTabBar();
+    // Right after the switch, with no resize in between: each visible tab starts where the
+    // one before it ends.
+    int nRight = -1;
+    QStringList visible;
+    for (int i = 0; i < pTabs->count(); ++i) {
+        if (!pTabs->isTabVisible(i)) {
+            continue;
+        }
+        visible << pTabs->tabText(i);
+        const QRect rcTab = pTabs->tabRect(i);
+        if (nRight >= 0) {
+            QVERIFY2(rcTab.left() <= nRight + 1, qPrintable(visible.join(u',')));
+        }
+        nRight = rcTab.right();
+    }
+    QCOMPARE(visible, (QStringList{"Nimbrel", FractalCatalog()[std::size_t(to)].pszTabName, "View",
+                                   "Help"}));
+    QVERIFY(nRight < pTabs->width());
+}
+
 void CMainFrameTest::screenshotOnRequest() {
     const QString strFile = qEnvironmentVariable("NIMBREL_SCREENSHOT");
     if (strFile.isEmpty()) {
