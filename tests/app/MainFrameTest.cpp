@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The main frame after a real start-up: its log, its ribbon tabs, switching between the ten
 // views, the panes, the status bar, and the report of a view that cannot be made.
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QtTest>
@@ -32,6 +36,8 @@ private slots:
     void viewThatCannotBeMadeIsReportedAndSkipped();
     void tabRowHasNoGap_data();
     void tabRowHasNoGap();
+    void tabKeyReachesEveryControlOfTheVisibleTab_data();
+    void tabKeyReachesEveryControlOfTheVisibleTab();
     void screenshotOnRequest();
 
 private:
@@ -262,6 +268,50 @@ void CMainFrameTest::tabRowHasNoGap() {
     QCOMPARE(visible, (QStringList{"Nimbrel", FractalCatalog()[std::size_t(to)].pszTabName, "View",
                                    "Help"}));
     QVERIFY(nRight < pTabs->width());
+}
+
+void CMainFrameTest::tabKeyReachesEveryControlOfTheVisibleTab_data() {
+    QTest::addColumn<int>("position");
+    for (const CFractalInfo& info : FractalCatalog()) {
+        QTest::newRow(info.pszRenderName) << info.nPosition;
+    }
+}
+
+void CMainFrameTest::tabKeyReachesEveryControlOfTheVisibleTab() {
+    QFETCH(int, position);
+    const CFractalInfo& info = FractalCatalog()[std::size_t(position)];
+    Frame()->ActivateCategory(info.pszTabName);
+    QVERIFY(Frame()->SwitchToFractal(position));
+    QApplication::setActiveWindow(Frame());
+    auto* pPage = Frame()->GetRibbon().findChild<QWidget*>(QString::fromLatin1(info.pszTabName));
+    QVERIFY(pPage != nullptr && pPage->isVisible());
+    QSet<QWidget*> controls;
+    for (QWidget* pWidget : pPage->findChildren<QWidget*>()) {
+        const bool bControl = qobject_cast<QAbstractButton*>(pWidget) != nullptr ||
+                              qobject_cast<QAbstractSlider*>(pWidget) != nullptr ||
+                              qobject_cast<QLineEdit*>(pWidget) != nullptr;
+        if (bControl && pWidget->isVisible() && pWidget->isEnabled()) {
+            controls.insert(pWidget);
+        }
+    }
+    QVERIFY(controls.size() >= 3);
+    Frame()->GetSelectionPane().setFocus();
+    QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+    QSet<QWidget*> reached;
+    for (int nPress = 0; nPress < 400 && reached != controls; ++nPress) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (controls.contains(QApplication::focusWidget())) {
+            reached.insert(QApplication::focusWidget());
+        }
+    }
+    QStringList missed;
+    for (QWidget* pWidget : controls) {
+        if (!reached.contains(pWidget)) {
+            missed << QString::fromLatin1(pWidget->metaObject()->className()) + u' ' +
+                          pWidget->toolTip();
+        }
+    }
+    QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral("; "))));
 }
 
 void CMainFrameTest::screenshotOnRequest() {
