@@ -332,6 +332,9 @@ bool CMainFrame::event(QEvent* pEvent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* pEvent) {
+    if (m_pApp != nullptr) {
+        m_pApp->BeginClosing();
+    }
     SaveFrameState();
     QMainWindow::closeEvent(pEvent);
 }

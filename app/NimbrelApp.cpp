@@ -57,8 +57,15 @@ BOOL CNimbrelApp::InitInstance() {
     return 1;
 }
 
+void CNimbrelApp::BeginClosing() {
+    if (!m_closingStore) {
+        m_closingStore.emplace();
+    }
+}
+
 int CNimbrelApp::ExitInstance(int nExitCode) {
     if (m_pMainWnd != nullptr) {
+        BeginClosing();
         // Closing saves the window's placement; destroying it lets every view keep its
         // settings.
         if (m_pMainWnd->isVisible()) {
@@ -66,6 +73,7 @@ int CNimbrelApp::ExitInstance(int nExitCode) {
         }
         delete m_pMainWnd.data();
     }
+    m_closingStore.reset();
     return nExitCode;
 }
 

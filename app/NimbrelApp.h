@@ -4,6 +4,7 @@
 // settings), the last command target of the route, and the one way web pages are opened.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include "app/MainFrame.h"
 #include "platform/ui/core/CmdTarget.h"
 #include "resources/Resource.h"
+#include "settings/StoreSession.h"
 
 class CNimbrelApp : public CCmdTarget {
 public:
@@ -24,6 +26,10 @@ public:
     // Destroys the main frame if it is still there (its views keep their settings) and
     // answers the exit code to end with.
     int ExitInstance(int nExitCode = 0);
+
+    // The main window is closing: the store stays open until ExitInstance has destroyed the
+    // views, so the dozen values saved on the way out reach the disk together.
+    void BeginClosing();
 
     // The message for a web page the shell could not open, by the shell's result code.
     void ReportShellError(int nCode);
@@ -43,4 +49,5 @@ private:
     void ReportDamagedStore();
 
     QPointer<CMainFrame> m_pMainWnd;
+    std::optional<CStoreSession> m_closingStore;
 };
