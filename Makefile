@@ -2,8 +2,9 @@
 BUILD    ?= build/release
 SANITIZE ?= build/sanitize
 JOBS     ?= $(shell nproc)
+PREFIX   ?= /usr/local
 
-.PHONY: all deps build run test test-sanitize bench gallery format clean
+.PHONY: all deps build install run test test-sanitize bench gallery format clean
 
 all: build
 
@@ -15,6 +16,11 @@ $(BUILD)/build.ninja: | deps
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The programs, the desktop entry, the icons and the man pages under $(PREFIX)
+# (DESTDIR is honoured for packaging).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 run: build
 	$(BUILD)/nimbrel

@@ -9,6 +9,7 @@ packages=(
     libsqlite3-dev libcurl4-openssl-dev libpng-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
+    desktop-file-utils
 )
 
 missing=()
