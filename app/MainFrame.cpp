@@ -100,6 +100,9 @@ bool CMainFrame::Create() {
     addDockWidget(Qt::LeftDockWidgetArea, &m_wndSelectionView);
     addDockWidget(Qt::BottomDockWidgetArea, &m_wndOutput);
     setWindowTitle(FromAnsi(kFrameTitle));
+    // Never narrower than the ribbon with every panel collapsed: below that its texts would
+    // be cut.
+    setMinimumWidth(qMax(minimumSizeHint().width(), m_wndRibbonBar.minimumSizeHint().width()));
     LoadFrameState();
     UpdateRibbonCmdUI();
     return true;

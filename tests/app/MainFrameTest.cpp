@@ -7,11 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabBar>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/AppTestSupport.h"
 #include "app/NimbrelApp.h"
+#include "platform/ui/RibbonElement.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/ViewWindow.h"
 #include "resources/Resource.h"
@@ -38,6 +41,9 @@ private slots:
     void tabRowHasNoGap();
     void tabKeyReachesEveryControlOfTheVisibleTab_data();
     void tabKeyReachesEveryControlOfTheVisibleTab();
+    void narrowWindowCollapsesPanelsFromTheRight_data();
+    void narrowWindowCollapsesPanelsFromTheRight();
+    void collapsedPanelDropsItsContentDown();
     void screenshotOnRequest();
 
 private:
@@ -314,12 +320,109 @@ void CMainFrameTest::tabKeyReachesEveryControlOfTheVisibleTab() {
     QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral("; "))));
 }
 
+void CMainFrameTest::narrowWindowCollapsesPanelsFromTheRight_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("collapsed"); // 0 none, 1 at least one, -1 as the width allows
+    for (const int nPosition : {0, 2, 6, 9}) {
+        const char* pszName = FractalCatalog()[std::size_t(nPosition)].pszRenderName;
+        QTest::addRow("%s wide", pszName) << nPosition << 1400 << 0;
+        QTest::addRow("%s 700", pszName) << nPosition << 700 << -1;
+        QTest::addRow("%s 480", pszName) << nPosition << 480 << -1;
+        QTest::addRow("%s 300", pszName)
+            << nPosition << 300 << (nPosition == 0 || nPosition == 6 ? 1 : -1);
+    }
+}
+
+void CMainFrameTest::narrowWindowCollapsesPanelsFromTheRight() {
+    QFETCH(int, position);
+    QFETCH(int, width);
+    QFETCH(int, collapsed);
+    const CFractalInfo& info = FractalCatalog()[std::size_t(position)];
+    Frame()->ActivateCategory(info.pszTabName);
+    QVERIFY(Frame()->SwitchToFractal(position));
+    Frame()->resize(width, 600);
+    QCoreApplication::processEvents();
+    QTRY_VERIFY(Frame()->GetRibbon().width() <= qMax(width, Frame()->minimumWidth()));
+    auto* pPage = Frame()->GetRibbon().findChild<QWidget*>(QString::fromLatin1(info.pszTabName));
+    QVERIFY(pPage != nullptr && pPage->isVisible());
+
+    // Collapsed panels are the rightmost ones.
+    bool bCollapsedSeen = false;
+    for (QWidget* pButton : pPage->findChildren<QWidget*>(QStringLiteral("RibbonCollapsedPanel"))) {
+        if (pButton->isVisible()) {
+            bCollapsedSeen = true;
+        } else {
+            QVERIFY2(!bCollapsedSeen, "an expanded panel stands right of a collapsed one");
+        }
+    }
+    if (collapsed >= 0) {
+        QCOMPARE(bCollapsedSeen, collapsed == 1);
+    }
+
+    // No text is cut: every label and button shows whole, inside the page.
+    const QRect rcPage = pPage->rect();
+    for (QWidget* pWidget : pPage->findChildren<QWidget*>()) {
+        const bool bText = qobject_cast<QLabel*>(pWidget) != nullptr ||
+                           qobject_cast<QAbstractButton*>(pWidget) != nullptr;
+        if (!bText || !pWidget->isVisible() || pWidget->window() != Frame()) {
+            continue;
+        }
+        const QRect rcWidget(pWidget->mapTo(pPage, QPoint(0, 0)), pWidget->size());
+        const QString strWhat = QString::fromLatin1(pWidget->metaObject()->className()) + u' ' +
+                                pWidget->toolTip() + u' ' +
+                                (qobject_cast<QLabel*>(pWidget) != nullptr
+                                     ? static_cast<QLabel*>(pWidget)->text()
+                                     : static_cast<QAbstractButton*>(pWidget)->text());
+        QVERIFY2(rcPage.contains(rcWidget), qPrintable(strWhat));
+        QVERIFY2(pWidget->width() >= pWidget->minimumSizeHint().width(), qPrintable(strWhat));
+    }
+}
+
+void CMainFrameTest::collapsedPanelDropsItsContentDown() {
+    Frame()->resize(420, 600);
+    QCoreApplication::processEvents();
+    auto* pPage = Frame()->GetRibbon().findChild<QWidget*>(QStringLiteral("Von Koch SnowFlake"));
+    QVERIFY(pPage != nullptr);
+    QToolButton* pCopy = nullptr;
+    for (auto* pButton :
+         pPage->findChildren<QToolButton*>(QStringLiteral("RibbonCollapsedPanel"))) {
+        if (pButton->toolTip() == QStringLiteral("Copy Image")) {
+            pCopy = pButton;
+        }
+    }
+    QVERIFY(pCopy != nullptr);
+    QTRY_VERIFY(pCopy->isVisible());
+    auto* pElement = Frame()->GetRibbon().FindByID(ID_VON_KOCH_CLIPBOARD);
+    QVERIFY(!pElement->GetWidget()->isVisible());
+
+    QTest::mouseClick(pCopy, Qt::LeftButton);
+    QWidget* pPopup = pElement->GetWidget()->window();
+    QVERIFY(pPopup != Frame());
+    QTRY_VERIFY(pPopup->isVisible());
+    QVERIFY(pElement->GetWidget()->isVisible());
+    // The content works where it dropped down.
+    QSignalSpy commands(&Frame()->GetRibbon(), &CRibbonBar::Command);
+    QTest::mouseClick(static_cast<QToolButton*>(pElement->GetWidget()), Qt::LeftButton);
+    QCOMPARE(commands.count(), 1);
+    QCOMPARE(commands.at(0).at(0).toUInt(), UINT(ID_VON_KOCH_CLIPBOARD));
+
+    // Closed, the content goes back; a wide window shows the panel in its place again.
+    pPopup->hide();
+    QCOMPARE(pElement->GetWidget()->window(), static_cast<QWidget*>(Frame()));
+    Frame()->resize(1400, 600);
+    QTRY_VERIFY(pElement->GetWidget()->isVisible());
+    QVERIFY(!pCopy->isVisible());
+}
+
 void CMainFrameTest::screenshotOnRequest() {
     const QString strFile = qEnvironmentVariable("NIMBREL_SCREENSHOT");
     if (strFile.isEmpty()) {
         QSKIP("set NIMBREL_SCREENSHOT to a PNG file name to keep a picture of the window");
     }
-    Frame()->resize(1280, 800);
+    const int nWidth = qEnvironmentVariableIntValue("NIMBREL_SCREENSHOT_WIDTH");
+    Frame()->resize(nWidth > 0 ? nWidth : 1280, 800);
+    QCoreApplication::processEvents();
     QVERIFY(Frame()->grab().save(strFile));
 }
 
