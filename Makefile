@@ -7,8 +7,9 @@ FUZZ_SECONDS ?= 60
 JOBS     ?= $(shell nproc)
 # Warnings are errors in every build made through make, as in CI; WERROR=OFF to look around.
 WERROR   ?= ON
+PREFIX   ?= /usr/local
 
-.PHONY: all deps configure build run test test-sanitize bench gallery format format-check clean fuzz
+.PHONY: all deps configure build install run test test-sanitize bench gallery format format-check clean fuzz
 
 all: build
 
@@ -22,6 +23,11 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The programs, the desktop entry, the icons and the man pages under $(PREFIX)
+# (DESTDIR is honoured for packaging).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 run: build
 	$(BUILD)/nimbrel

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include "app/NimbrelApp.h"
 #include "platform/ui/RibbonAccessibility.h"
@@ -34,6 +35,21 @@ std::vector<std::uint8_t> ToBytes(const QByteArray& data) {
 
 QByteArray FromBytes(const std::vector<std::uint8_t>& data) {
     return QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+}
+
+// Enough of a floating pane's caption to take hold of it with the mouse.
+constexpr int kGrabbableWidth = 40;
+constexpr int kGrabbableHeight = 8;
+
+bool CanBeGrabbed(const QRect& rcPane) {
+    const QRect rcCaption(rcPane.topLeft(), QSize(rcPane.width(), kGrabbableHeight * 3));
+    for (const QScreen* pScreen : QGuiApplication::screens()) {
+        const QRect rcShown = rcCaption.intersected(pScreen->availableGeometry());
+        if (rcShown.width() >= kGrabbableWidth && rcShown.height() >= kGrabbableHeight) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool IsFractalTabName(const std::string& strName) {
@@ -94,6 +110,9 @@ bool CMainFrame::Create() {
     BindAccelerators();
     NameRibbonControls(&m_wndRibbonBar);
     m_pKeyTips = new CRibbonKeyTips(&m_wndRibbonBar, RibbonLayout());
+    // Never narrower than the ribbon with every panel collapsed: below that its texts would
+    // be cut.
+    setMinimumWidth(qMax(minimumSizeHint().width(), m_wndRibbonBar.minimumSizeHint().width()));
     LoadFrameState();
     UpdateRibbonCmdUI();
     return true;
@@ -171,8 +190,42 @@ void CMainFrame::LoadFrameState() {
         resizeDocks({&m_wndOutput}, {kDefaultOutputHeight}, Qt::Vertical);
         resizeDocks({&m_wndSelectionView}, {kDefaultSelectionWidth}, Qt::Horizontal);
     }
+    DockPanesOffTheScreens();
     // The selection pane never stays hidden, whatever the stored layout says.
     m_wndSelectionView.setVisible(true);
+}
+
+void CMainFrame::DockPanesOffTheScreens() {
+    const struct {
+        CDockablePane* pPane;
+        Qt::DockWidgetArea area;
+    } panes[] = {{&m_wndSelectionView, Qt::LeftDockWidgetArea},
+                 {&m_wndOutput, Qt::BottomDockWidgetArea}};
+    for (const auto& pane : panes) {
+        if (pane.pPane->isFloating() && !CanBeGrabbed(pane.pPane->geometry())) {
+            pane.pPane->setFloating(false);
+            addDockWidget(pane.area, pane.pPane);
+        }
+    }
+}
+
+void CMainFrame::RaiseFloatingPanes() {
+    QWindow* pFrameWindow = windowHandle();
+    for (CDockablePane* pPane : {static_cast<CDockablePane*>(&m_wndSelectionView),
+                                 static_cast<CDockablePane*>(&m_wndOutput)}) {
+        if (!pPane->isFloating() || !pPane->isVisible()) {
+            continue;
+        }
+        if (QWindow* pPaneWindow = pPane->windowHandle()) {
+            pPaneWindow->setTransientParent(pFrameWindow);
+        }
+        pPane->raise();
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* pEvent) {
+    QMainWindow::showEvent(pEvent);
+    RaiseFloatingPanes();
 }
 
 void CMainFrame::SaveFrameState() {

@@ -94,6 +94,8 @@ signals:
 protected:
     bool event(QEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
+    // Floating panes come up over the window, never behind it.
+    void showEvent(QShowEvent* pEvent) override;
     // The panes have no caption menu.
     QMenu* createPopupMenu() override { return nullptr; }
 
@@ -104,6 +106,10 @@ private:
     bool CreateSelectionPane();
     void SetPaneIcons();
     void LoadFrameState();
+    // A floating pane outside every screen goes back to where a fresh run docks it; one on
+    // a screen is made a transient of the main window and raised over it.
+    void DockPanesOffTheScreens();
+    void RaiseFloatingPanes();
     void DestroyViews();
     void OnStatusLink();
     // "Small Icons" and "Large Icons": store the choice, refill the selection pane.

@@ -65,6 +65,9 @@ CSelectionView::CSelectionView(CSelectionTarget* pTarget, QWidget* pParent)
     m_pClientArea->SetList(m_wndList);
     setFocusProxy(m_wndList);
     connect(m_wndList, &CListCtrl::Click, this, &CSelectionView::OnClickList);
+    // The keyboard chooses the highlighted curve as the mouse does; moving the highlight
+    // alone switches nothing.
+    connect(m_wndList, &CListCtrl::ReturnKey, this, &CSelectionView::OnClickList);
     SetImageListStyle(bSmall);
 }
 

@@ -45,7 +45,7 @@ private:
 
     // Reports the caption menu as shown without showing one.
     bool OnShowControlBarMenu();
-    // NM_CLICK from the list.
+    // NM_CLICK from the list, and Return or Space on its highlighted item.
     void OnClickList();
     static void LoadThumbnails(CImageList& imageList, bool bSmall);
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The nimbrel program: the windowed fractal explorer. It needs a display; without one it
-// says so and ends before any window machinery starts.
+// says so and ends before any window machinery starts, as it does for --help, --version and
+// options it does not know.
 #include <cstdio>
 #include <cstdlib>
 
 #include <QApplication>
 
+#include "app/CommandLine.h"
 #include "app/NimbrelApp.h"
 #include "platform/ui/QtMessageBox.h"
 #include "platform/ui/TerminationSignals.h"
@@ -26,6 +28,20 @@ bool HasDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const CCommandLine commandLine = ParseCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case ECommandLineAction::Help:
+        std::fputs(CommandLineUsage().c_str(), stdout);
+        return 0;
+    case ECommandLineAction::Version:
+        std::fputs(CommandLineVersion().c_str(), stdout);
+        return 0;
+    case ECommandLineAction::Misuse:
+        std::fputs(CommandLineMisuse(commandLine.strBadArgument).c_str(), stderr);
+        return 2;
+    case ECommandLineAction::Run:
+        break;
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "nimbrel: no display to open a window on "
                              "(DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset)\n");

@@ -10,6 +10,7 @@ packages=(
     libsqlite3-dev libcurl4-openssl-dev libpng-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
+    desktop-file-utils
 )
 
 # `install-deps.sh fuzz`: also clang and its libFuzzer, for `make fuzz` only.

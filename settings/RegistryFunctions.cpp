@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/registry/StoreLocation.h"
 #include "platform/registry/StoreRecovery.h"
@@ -25,11 +26,41 @@ private:
     HKEY m_hKey;
 };
 
+// The reason in words, for the user who has to mend it.
+std::string FailureReason(long nError) {
+    switch (nError) {
+    case ERROR_ACCESS_DENIED:
+        return "permission denied: the folder or the file is not writable";
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_PATHNAME:
+        return "the folder cannot be made";
+    case ERROR_DISK_FULL:
+        return "the disk is full";
+    case ERROR_SHARING_VIOLATION:
+        return "another program keeps the file busy";
+    case ERROR_BADDB:
+        return "the file is damaged";
+    case ERROR_REGISTRY_IO_FAILED:
+        return "the file could not be read or written";
+    case ERROR_OUTOFMEMORY:
+        return "not enough memory";
+    default:
+        return "error " + std::to_string(nError);
+    }
+}
+
 std::string BranchFailureText(const std::string& strKey, long nError) {
     const char* pszFormat = "System Error: Unable to Create Branch %s !!!!! (%ld) ";
     const int nLength = std::snprintf(nullptr, 0, pszFormat, strKey.c_str(), nError);
     std::string strText(std::size_t(nLength > 0 ? nLength : 0), '\0');
     std::snprintf(strText.data(), strText.size() + 1, pszFormat, strKey.c_str(), nError);
+    // The code alone does not tell the user which file to look at, nor why.
+    const std::string strFile = RegistryStoreFile();
+    strText += "\nThe settings ";
+    strText += strFile.empty() ? std::string("folder is unknown (HOME and XDG_CONFIG_HOME give "
+                                             "no absolute path)")
+                               : "file " + strFile + " cannot be created or written";
+    strText += ": " + FailureReason(nError) + ".";
     return strText;
 }
 

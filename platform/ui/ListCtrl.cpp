@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ui/ListCtrl.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "platform/ui/ImageList.h"
@@ -75,5 +76,21 @@ void CListCtrl::mouseReleaseEvent(QMouseEvent* pEvent) {
     QListWidget::mouseReleaseEvent(pEvent);
     if (pEvent->button() == Qt::LeftButton) {
         emit Click();
+    }
+}
+
+void CListCtrl::keyPressEvent(QKeyEvent* pEvent) {
+    const int nKey = pEvent->key();
+    const bool bChoose =
+        (nKey == Qt::Key_Return || nKey == Qt::Key_Enter || nKey == Qt::Key_Space) &&
+        pEvent->modifiers() == Qt::NoModifier;
+    if (!bChoose) {
+        QListWidget::keyPressEvent(pEvent);
+        return;
+    }
+    pEvent->accept();
+    if (QListWidgetItem* pItem = currentItem()) {
+        setCurrentItem(pItem, QItemSelectionModel::ClearAndSelect);
+        emit ReturnKey();
     }
 }

@@ -29,11 +29,15 @@ public:
 signals:
     // A left mouse button released over the control, once the control has handled it.
     void Click();
+    // Return, Enter or Space on the highlighted item, once that item is selected.
+    void ReturnKey();
 
 protected:
     // A press on an empty part keeps the selection, as the list control it stands for does.
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    // Return, Enter and Space choose the highlighted item, as a click on it would.
+    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private:
     UINT m_nID;

@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "platform/ui/RibbonButton.h"
+#include "platform/ui/RibbonEdit.h"
 #include "platform/ui/Text.h"
 
 namespace {
@@ -20,7 +21,12 @@ constexpr int kPageHeight = 96;
 CRibbonBar::CRibbonBar(const CRibbonLayoutData& layout, QWidget* pParent)
     : QWidget(pParent) {
     setObjectName(QStringLiteral("RibbonBar"));
-    const CRibbonElement::CCommandSink sink = [this](UINT nID) { emit Command(nID); };
+    // Typing that has not ended yet (the box still has the focus when a button is clicked)
+    // is applied before any other command, which would otherwise work on the old value.
+    const CRibbonElement::CCommandSink sink = [this](UINT nID) {
+        CommitPendingEdits();
+        emit Command(nID);
+    };
     auto* pLayout = new QVBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(0);
@@ -126,7 +132,9 @@ bool CRibbonBar::IsCategoryVisible(int nIndex) const {
 }
 
 void CRibbonBar::ShowCategory(int nIndex, bool bShow) {
-    if (nIndex >= 0 && nIndex < GetCategoryCount()) {
+    // Only a real change: QTabBar forgets that its layout is out of date when it is told
+    // again what a tab already is, and would keep the gap of a tab hidden just before.
+    if (nIndex >= 0 && nIndex < GetCategoryCount() && m_pTabs->isTabVisible(nIndex) != bShow) {
         m_pTabs->setTabVisible(nIndex, bShow);
     }
 }
@@ -195,6 +203,14 @@ void CRibbonBar::RedrawWindow(UINT nFlags) {
 
 void CRibbonBar::UpdateCommandUI(const CRibbonElement::CCmdUIQuery& query) {
     ForEachElement([&query](CRibbonElement& element) { element.UpdateCmdUI(query); });
+}
+
+void CRibbonBar::CommitPendingEdits() {
+    ForEachElement([](CRibbonElement& element) {
+        if (auto* pEdit = dynamic_cast<CRibbonEdit*>(&element)) {
+            pEdit->CommitPendingEdit();
+        }
+    });
 }
 
 QToolButton* CRibbonBar::GetApplicationButton() const {

@@ -49,6 +49,9 @@ public:
     // enabled), in every category.
     void UpdateCommandUI(const CRibbonElement::CCmdUIQuery& query);
 
+    // Ends every edit the user typed in but has not ended yet, sending its command.
+    void CommitPendingEdits();
+
     QTabBar* GetTabBar() const { return m_pTabs; }
     QToolButton* GetApplicationButton() const;
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // A ribbon category (one tab's page): its panels side by side, separated by thin lines.
+// When the page is narrower than its panels, they collapse from the right into single
+// buttons that drop their content down (CRibbonPanelSlot); labels are never cut.
 #pragma once
 
 #include <functional>
@@ -8,6 +10,8 @@
 #include <vector>
 
 #include "platform/ui/RibbonPanel.h"
+
+class CRibbonPanelSlot;
 
 class CRibbonCategory {
 public:
@@ -22,8 +26,21 @@ public:
     CRibbonElement* FindByID(UINT nID) const;
     void ForEachElement(const std::function<void(CRibbonElement&)>& fn) const;
 
+    // The panels' places, in ribbon order.
+    const std::vector<CRibbonPanelSlot*>& GetSlots() const { return m_slots; }
+    // Collapses panels from the right until the page fits nWidth pixels, and expands
+    // every panel that fits again.
+    void FitPanels(int nWidth);
+    // The narrowest the page can be: every panel collapsed.
+    int MinimumWidth() const;
+
 private:
+    class CPage;
+    int FixedWidth() const;
+
     const CRibbonCategoryData& m_data;
     QWidget* m_pWidget;
     std::vector<std::unique_ptr<CRibbonPanel>> m_panels;
+    std::vector<CRibbonPanelSlot*> m_slots;
+    std::vector<QWidget*> m_separators;
 };

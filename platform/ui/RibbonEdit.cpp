@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStyle>
 
+#include "platform/ui/RibbonSlider.h"
 #include "platform/ui/Text.h"
 
 namespace {
@@ -31,8 +32,51 @@ CRibbonEdit::CRibbonEdit(const CRibbonElementData& data, CCommandSink sink, QWid
     pLayout->addWidget(m_pEdit);
     m_pEdit->setFixedWidth(BoxWidth(m_pEdit, data.nWidth));
     m_pContainer->setToolTip(FromAnsi(data.pszText).trimmed());
-    QObject::connect(m_pEdit, &QLineEdit::editingFinished, m_pEdit,
-                     [this] { SendCommand(GetID()); });
+    QObject::connect(m_pEdit, &QLineEdit::editingFinished, m_pEdit, [this] { OnEditEnded(); });
+}
+
+void CRibbonEdit::BindSlider(CRibbonSlider* pSlider) {
+    m_pSlider = pSlider;
+}
+
+bool CRibbonEdit::HasPendingEdit() const {
+    return m_pEdit->isModified();
+}
+
+void CRibbonEdit::CommitPendingEdit() {
+    if (HasPendingEdit()) {
+        OnEditEnded();
+    }
+}
+
+void CRibbonEdit::OnEditEnded() {
+    // Cleared first: the command may run other commands, which end pending edits.
+    m_pEdit->setModified(false);
+    if (m_pSlider != nullptr) {
+        ApplyToSlider();
+    } else {
+        SendCommand(GetID());
+    }
+}
+
+void CRibbonEdit::ApplyToSlider() {
+    if (m_pEdit->text() == m_strInEffect) {
+        return; // left without a change: the value stays as it is, even one beyond the range
+    }
+    bool bNumber = false;
+    const qlonglong nTyped = m_pEdit->text().trimmed().toLongLong(&bNumber);
+    if (!bNumber) {
+        m_pEdit->setText(m_strInEffect);
+        return;
+    }
+    const int nPos = int(
+        qBound(qlonglong(m_pSlider->GetRangeMin()), nTyped, qlonglong(m_pSlider->GetRangeMax())));
+    m_pSlider->SetPos(nPos, true);
+    // Shown at once; the view's handler echoes the value it took over it.
+    SetEditText(std::to_string(nPos));
+    // Sent even when the slider did not move: a stored value beyond the range is then
+    // replaced by the one the slider shows.
+    SendCommand(m_pSlider->GetID());
 }
 
 QWidget* CRibbonEdit::GetWidget() const {
@@ -44,7 +88,8 @@ std::string CRibbonEdit::GetEditText() const {
 }
 
 void CRibbonEdit::SetEditText(const std::string& strText) {
-    m_pEdit->setText(FromAnsi(strText));
+    m_strInEffect = FromAnsi(strText);
+    m_pEdit->setText(m_strInEffect);
 }
 
 void CRibbonEdit::SetTextAlign(int nAlign) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ui/RibbonPanel.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QBoxLayout>
+#include <QLineEdit>
 #include <QLabel>
 #include <QWidget>
 
@@ -13,6 +16,22 @@
 #include "platform/ui/Text.h"
 
 namespace {
+
+// Every control of a tab is reached with the Tab key, whatever the desktop's style says of
+// buttons and sliders (some styles keep them out of the focus chain); a click on a button
+// still leaves the focus where it was.
+void JoinFocusChain(QWidget* pElement) {
+    QList<QWidget*> widgets = pElement->findChildren<QWidget*>();
+    widgets.prepend(pElement);
+    for (QWidget* pWidget : widgets) {
+        if (qobject_cast<QAbstractButton*>(pWidget) != nullptr) {
+            pWidget->setFocusPolicy(Qt::TabFocus);
+        } else if (qobject_cast<QAbstractSlider*>(pWidget) != nullptr ||
+                   qobject_cast<QLineEdit*>(pWidget) != nullptr) {
+            pWidget->setFocusPolicy(Qt::StrongFocus);
+        }
+    }
+}
 
 bool TakesWholeColumn(ERibbonElementKind kind) {
     return kind == ERibbonElementKind::LargeButton || kind == ERibbonElementKind::SplitButton;
@@ -62,7 +81,16 @@ CRibbonPanel::CRibbonPanel(const CRibbonPanelData& data, const CRibbonElement::C
     int nRows = 0;
     for (const CRibbonElementData& element : data.elements) {
         m_elements.push_back(CreateRibbonElement(element, sink, m_pWidget));
+        // An edit right after a slider shows and sets that slider's value.
+        if (m_elements.size() >= 2) {
+            auto* pEdit = dynamic_cast<CRibbonEdit*>(m_elements.back().get());
+            auto* pSlider = dynamic_cast<CRibbonSlider*>(m_elements[m_elements.size() - 2].get());
+            if (pEdit != nullptr && pSlider != nullptr) {
+                pEdit->BindSlider(pSlider);
+            }
+        }
         QWidget* pElement = m_elements.back()->GetWidget();
+        JoinFocusChain(pElement);
         if (pElement->toolTip().isEmpty()) {
             pElement->setToolTip(FromAnsi(data.pszName));
         }

@@ -10,7 +10,10 @@ CRibbonSlider::CRibbonSlider(const CRibbonElementData& data, CCommandSink sink, 
     : CRibbonElement(data, std::move(sink))
     , m_pSlider(new QSlider(Qt::Horizontal, pParent)) {
     m_pSlider->setRange(data.nMin, data.nMax);
-    m_pSlider->setPageStep(1);
+    // PageUp, PageDown and a click in the groove move a tenth of the range; the arrows
+    // move by one for precision.
+    m_pSlider->setSingleStep(1);
+    m_pSlider->setPageStep(qMax(1, (data.nMax - data.nMin) / 10));
     m_pSlider->setFixedWidth(kWidth);
     m_pSlider->setTracking(true);
     QObject::connect(m_pSlider, &QSlider::valueChanged, m_pSlider,

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QProcess>
 #include <QSlider>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -28,6 +30,8 @@ private slots:
 
     void settingsAreWrittenAtExitAndLoadedAtTheNextStart();
     void placementAndDockingAreKeptBetweenRuns();
+    void floatingPanesComeBackWhereTheyCanBeReached_data();
+    void floatingPanesComeBackWhereTheyCanBeReached();
     void exitClosesTheFrameAndDestroysTheViews();
     void shellErrorReport_data();
     void shellErrorReport();
@@ -113,6 +117,53 @@ void CNimbrelAppTest::placementAndDockingAreKeptBetweenRuns() {
     QCOMPARE(pFrame->size(), QSize(720, 530));
     QVERIFY(!pFrame->GetOutputWnd().isVisible());
     QVERIFY(pFrame->GetSelectionPane().isVisible());
+}
+
+void CNimbrelAppTest::floatingPanesComeBackWhereTheyCanBeReached_data() {
+    QTest::addColumn<bool>("selectionPane");
+    QTest::addColumn<QPoint>("position");
+    // Off every screen, the pane is docked back or moved onto a screen.
+    QTest::addColumn<bool>("staysFloating");
+    QTest::newRow("output pane on the screen") << false << QPoint(60, 80) << true;
+    QTest::newRow("output pane off every screen") << false << QPoint(20000, 15000) << false;
+    QTest::newRow("output pane above the screens") << false << QPoint(50, -5000) << false;
+    QTest::newRow("selection pane on the screen") << true << QPoint(100, 40) << true;
+    QTest::newRow("selection pane off every screen") << true << QPoint(-9000, 300) << false;
+}
+
+void CNimbrelAppTest::floatingPanesComeBackWhereTheyCanBeReached() {
+    QFETCH(bool, selectionPane);
+    QFETCH(QPoint, position);
+    QFETCH(bool, staysFloating);
+    CMainFrame* pFrame = Start();
+    QVERIFY(pFrame != nullptr);
+    auto pane = [selectionPane](CMainFrame* pOwner) -> CDockablePane& {
+        return selectionPane ? static_cast<CDockablePane&>(pOwner->GetSelectionPane())
+                             : static_cast<CDockablePane&>(pOwner->GetOutputWnd());
+    };
+    const Qt::DockWidgetArea home = pFrame->dockWidgetArea(&pane(pFrame));
+    pane(pFrame).setFloating(true);
+    pane(pFrame).setGeometry(QRect(position, QSize(240, 160)));
+    QVERIFY(pFrame->close());
+    m_pApp.reset();
+
+    pFrame = Start();
+    QVERIFY(pFrame != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(pFrame));
+    CDockablePane& restored = pane(pFrame);
+    QVERIFY(restored.isVisible());
+    if (staysFloating) {
+        QVERIFY(restored.isFloating());
+    }
+    if (restored.isFloating()) {
+        // On top of the main window (its transient), with its caption on a screen.
+        QVERIFY(restored.windowHandle() != nullptr);
+        QCOMPARE(restored.windowHandle()->transientParent(), pFrame->windowHandle());
+        const QRect rcCaption(restored.geometry().topLeft(), QSize(restored.width(), 20));
+        QVERIFY(restored.screen()->availableGeometry().contains(rcCaption));
+    } else {
+        QCOMPARE(pFrame->dockWidgetArea(&restored), home);
+    }
 }
 
 void CNimbrelAppTest::exitClosesTheFrameAndDestroysTheViews() {

@@ -76,6 +76,8 @@ private slots:
     void clickOnEmptyPartWithItemSelectedSwitchesAgain();
     void clickOnEmptyPartWithNothingSelectedDoesNothing();
     void keyboardSelectionSwitchesNothing();
+    void returnOrSpaceSwitchesToTheHighlightedItem_data();
+    void returnOrSpaceSwitchesToTheHighlightedItem();
     void changingThumbnailSizeClearsSelection();
     void thumbnailsAreTheCurvesDrawnByTheirViews_data();
     void thumbnailsAreTheCurvesDrawnByTheirViews();
@@ -234,6 +236,32 @@ void CSelectionViewTest::keyboardSelectionSwitchesNothing() {
     QTest::keyClick(List(), Qt::Key_Down);
     QVERIFY(List()->GetFirstSelectedItem() > 0);
     QCOMPARE(m_target.m_calls, std::vector<std::string>{});
+}
+
+void CSelectionViewTest::returnOrSpaceSwitchesToTheHighlightedItem_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void CSelectionViewTest::returnOrSpaceSwitchesToTheHighlightedItem() {
+    QFETCH(int, key);
+    MakePane();
+    ClickRow(0);
+    m_target.m_calls.clear();
+    List()->setFocus();
+    QTest::keyClick(List(), Qt::Key_Right);
+    const int nHighlighted = List()->currentRow();
+    QVERIFY(nHighlighted > 0);
+    QCOMPARE(m_target.m_calls, std::vector<std::string>{});
+    QTest::keyClick(List(), Qt::Key(key));
+    QCOMPARE(m_target.m_calls, CallsFor(nHighlighted));
+    QCOMPARE(List()->GetFirstSelectedItem(), nHighlighted);
+    // Pressed again, it switches again, as a second click does.
+    m_target.m_calls.clear();
+    QTest::keyClick(List(), Qt::Key(key));
+    QCOMPARE(m_target.m_calls, CallsFor(nHighlighted));
 }
 
 void CSelectionViewTest::changingThumbnailSizeClearsSelection() {

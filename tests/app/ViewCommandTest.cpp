@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QToolButton>
 #include <QtTest>
 
 #include "app/AppTestSupport.h"
 #include "app/NimbrelApp.h"
+#include "platform/ui/RibbonButton.h"
 #include "platform/ui/RibbonCheckBox.h"
 #include "platform/ui/RibbonEdit.h"
 #include "platform/ui/RibbonSlider.h"
@@ -54,6 +56,10 @@ private slots:
     void orientationMarksFollowTheRecord();
     void heighwayCodeKeepsSixteenCharacters();
     void colourCommandChangesTheVisibleViewOnlyAndNotTheStore();
+    void typedNumberTakesEffect_data();
+    void typedNumberTakesEffect();
+    void heighwayCodeTakesEffectBeforeAnotherCommand_data();
+    void heighwayCodeTakesEffectBeforeAnotherCommand();
 
 private:
     CMainFrame* Frame() const { return m_pApp->GetMainFrame(); }
@@ -235,6 +241,106 @@ void CViewCommandTest::colourCommandChangesTheVisibleViewOnlyAndNotTheStore() {
         }
     }
     QCOMPARE(Stored(), store);
+}
+
+void CViewCommandTest::typedNumberTakesEffect_data() {
+    QTest::addColumn<UINT>("slider");
+    QTest::addColumn<UINT>("edit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("leaveByFocus");
+    QTest::addColumn<int>("expected"); // -1: the value before stays
+    const UINT kLevel = ID_VON_KOCH_SLIDER_RECURSION;
+    const UINT kLevelEdit = ID_VONKOCH_RECURSION;
+    const UINT kRatio = ID_VON_KOCH_SLIDER_SIMILARITY;
+    const UINT kRatioEdit = ID_VON_KOCH_SIMILARITY;
+    QTest::newRow("level, Return") << kLevel << kLevelEdit << "7" << false << 7;
+    QTest::newRow("level, leaving the box") << kLevel << kLevelEdit << "2" << true << 2;
+    QTest::newRow("level above the range") << kLevel << kLevelEdit << "25" << false << 10;
+    QTest::newRow("level below the range") << kLevel << kLevelEdit << "-4" << false << 1;
+    QTest::newRow("level, not a number") << kLevel << kLevelEdit << "seven" << false << -1;
+    QTest::newRow("level, empty") << kLevel << kLevelEdit << "" << true << -1;
+    QTest::newRow("ratio, Return") << kRatio << kRatioEdit << "640" << false << 640;
+    QTest::newRow("ratio, spaces around") << kRatio << kRatioEdit << " 333 " << true << 333;
+    QTest::newRow("ratio above the range")
+        << kRatio << kRatioEdit << "99999999999" << false << 1000;
+    QTest::newRow("ratio below the range") << kRatio << kRatioEdit << "3" << false << 150;
+    QTest::newRow("ratio, not a number") << kRatio << kRatioEdit << "4e2" << true << -1;
+}
+
+void CViewCommandTest::typedNumberTakesEffect() {
+    QFETCH(UINT, slider);
+    QFETCH(UINT, edit);
+    QFETCH(QString, typed);
+    QFETCH(bool, leaveByFocus);
+    QFETCH(int, expected);
+    CNimbrelBaseView* pView = Frame()->GetView(0);
+    int& nMember = slider == ID_VON_KOCH_SLIDER_RECURSION ? pView->m_nLevel : pView->m_nParam2;
+    const int nBefore = nMember;
+    auto* pSlider = Find<CRibbonSlider>(slider);
+    auto* pEdit = Find<CRibbonEdit>(edit);
+    QCOMPARE(pEdit->GetEditText(), std::to_string(nBefore));
+    QCoreApplication::processEvents(); // the paints of the start
+    CPaintCounter paints(Frame()->GetViewWindow(0)->GetCanvas());
+
+    QLineEdit* pLine = pEdit->GetLineEdit();
+    pLine->setFocus();
+    pLine->selectAll();
+    QTest::keyClick(pLine, Qt::Key_Delete);
+    QTest::keyClicks(pLine, typed);
+    if (leaveByFocus) {
+        Find<CRibbonSlider>(ID_VON_KOCH_SLIDER_RECURSION)->GetSlider()->setFocus();
+        if (pSlider->GetSlider()->hasFocus()) {
+            Frame()->GetSelectionPane().setFocus();
+        }
+        QTRY_VERIFY(!pLine->hasFocus());
+    } else {
+        QTest::keyClick(pLine, Qt::Key_Return);
+    }
+
+    const int nInEffect = expected < 0 ? nBefore : expected;
+    QCOMPARE(nMember, nInEffect);
+    QCOMPARE(pSlider->GetPos(), nInEffect);
+    QCOMPARE(pEdit->GetEditText(), std::to_string(nInEffect));
+    if (expected >= 0 && expected != nBefore) {
+        QTRY_VERIFY(paints.m_nPaints > 0);
+    }
+}
+
+void CViewCommandTest::heighwayCodeTakesEffectBeforeAnotherCommand_data() {
+    QTest::addColumn<bool>("byClipboardButton");
+    QTest::newRow("To Clipboard clicked") << true;
+    QTest::newRow("box left for the picture") << false;
+}
+
+void CViewCommandTest::heighwayCodeTakesEffectBeforeAnotherCommand() {
+    QFETCH(bool, byClipboardButton);
+    ShowFractal(9);
+    CNimbrelBaseView* pHeighway = Frame()->GetView(9);
+    QLineEdit* pEdit = Find<CRibbonEdit>(ID_HEIGHWAY_CODE)->GetLineEdit();
+    // The commands in the order they were sent, with the code the view had after each.
+    std::vector<std::pair<UINT, std::string>> commands;
+    const QMetaObject::Connection connection =
+        connect(&Frame()->GetRibbon(), &CRibbonBar::Command, this,
+                [&](UINT nID) { commands.emplace_back(nID, pHeighway->m_strFoldCode); });
+    const auto disconnect = qScopeGuard([&] { QObject::disconnect(connection); });
+    pEdit->setFocus();
+    pEdit->selectAll();
+    QTest::keyClick(pEdit, Qt::Key_Delete);
+    QTest::keyClicks(pEdit, QStringLiteral("11"));
+    QCOMPARE(pHeighway->m_strFoldCode, std::string("10101111"));
+    if (byClipboardButton) {
+        auto* pButton = Find<CRibbonButton>(ID_HEIGHWAY_CLIPBOARD)->GetButton();
+        QTest::mouseClick(pButton, Qt::LeftButton);
+        const std::vector<std::pair<UINT, std::string>> expected = {{ID_HEIGHWAY_CODE, "11"},
+                                                                    {ID_HEIGHWAY_CLIPBOARD, "11"}};
+        QVERIFY(commands == expected);
+    } else {
+        Frame()->GetViewWindow(9)->GetCanvas()->setFocus();
+        Frame()->GetSelectionPane().setFocus();
+        QTRY_VERIFY(!pEdit->hasFocus());
+    }
+    QCOMPARE(pHeighway->m_strFoldCode, std::string("11"));
+    QCOMPARE(pHeighway->m_nParam1, 2);
 }
 
 QTEST_MAIN(CViewCommandTest)

@@ -324,9 +324,15 @@ TEST_F(ViewSettingsTest, StoreThatCannotBeWrittenShowsTheBranchFailureAndKeepsDe
     const int nStatus = RunInChild([&] {
         BecomeUnprivileged(home.Root());
         EXPECT_EQ(CreateRegistryBranch(kParameterKey), 1);
-        EXPECT_EQ(home.Messages(), std::vector<std::string>{
-                                       "System Error: Unable to Create Branch "
-                                       "Software\\Korvat\\Korvat Nimbrel\\Parameters !!!!! (5) "});
+        // The code, then the file and the reason in words.
+        EXPECT_EQ(
+            home.Messages(),
+            std::vector<std::string>{
+                "System Error: Unable to Create Branch "
+                "Software\\Korvat\\Korvat Nimbrel\\Parameters !!!!! (5) \nThe settings file " +
+                home.StoreFile() +
+                " cannot be created or written: permission denied: the folder or the file "
+                "is not writable."});
         CVonKochView defaults;
         {
             CVonKochView view;

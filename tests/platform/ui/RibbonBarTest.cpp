@@ -37,6 +37,11 @@ private slots:
     void categoriesAreShownHiddenAndActivated();
     void sliderSendsItsCommandWhileDraggedButNotWhenSet();
     void editSendsItsCommandWhenTheEditEnds();
+    void sliderEditMovesItsSlider_data();
+    void sliderEditMovesItsSlider();
+    void pageStepsAreATenthOfTheRange_data();
+    void pageStepsAreATenthOfTheRange();
+    void typingIsAppliedBeforeAnyOtherCommand();
     void checkBoxMarksComeFromTheUpdateHandlers();
     void splitButtonAndItsMenuSendTheirCommands();
     void styleMenuShowsTheRadioMarkItIsGiven();
@@ -206,8 +211,8 @@ void CRibbonBarTest::lookupSeesOnlyVisibleCategoriesAndTheQuickAccessBar() {
     QVERIFY(m_pRibbon->FindByID(ID_FILE_SAVE) != nullptr);
     // An identifier on two tabs is found on the visible one.
     m_pRibbon->ShowCategory(m_pRibbon->FindCategory("Help"), true);
-    QCOMPARE(m_pRibbon->FindByID(ID_FEEDBACK)->GetWidget()->parentWidget()->parentWidget(),
-             m_pRibbon->findChild<QWidget*>(QStringLiteral("Help")));
+    QVERIFY(m_pRibbon->findChild<QWidget*>(QStringLiteral("Help"))
+                ->isAncestorOf(m_pRibbon->FindByID(ID_FEEDBACK)->GetWidget()));
 }
 
 void CRibbonBarTest::categoriesAreShownHiddenAndActivated() {
@@ -269,6 +274,93 @@ void CRibbonBarTest::editSendsItsCommandWhenTheEditEnds() {
     pEdit->SetEditText("caf\xE9 \x80");
     QCOMPARE(pEdit->GetLineEdit()->text(), QString::fromUtf8("café €"));
     QCOMPARE(pEdit->GetEditText(), std::string("caf\xE9 \x80"));
+}
+
+void CRibbonBarTest::sliderEditMovesItsSlider_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("position"); // -1: the slider stays and the box shows "4" again
+    QTest::newRow("in range") << "8" << 8;
+    QTest::newRow("above") << "11" << 10;
+    QTest::newRow("below") << "0" << 1;
+    QTest::newRow("the same number") << "4" << -1;
+    QTest::newRow("not a number") << "x" << -1;
+    QTest::newRow("a fraction") << "2.5" << -1;
+}
+
+void CRibbonBarTest::sliderEditMovesItsSlider() {
+    QFETCH(QString, typed);
+    QFETCH(int, position);
+    auto* pSlider = Find<CRibbonSlider>(ID_VON_KOCH_SLIDER_RECURSION);
+    auto* pEdit = Find<CRibbonEdit>(ID_VONKOCH_RECURSION);
+    pSlider->SetPos(4, true);
+    pEdit->SetEditText("4");
+    m_pRibbon->SetActiveCategory(m_pRibbon->FindCategory("Von Koch SnowFlake"));
+    QSignalSpy commands(m_pRibbon.get(), &CRibbonBar::Command);
+    QLineEdit* pLine = pEdit->GetLineEdit();
+    pLine->setFocus();
+    pLine->selectAll();
+    QTest::keyClicks(pLine, typed);
+    QTest::keyClick(pLine, Qt::Key_Return);
+    if (position < 0) {
+        QCOMPARE(commands.count(), 0);
+        QCOMPARE(pSlider->GetPos(), 4);
+        QCOMPARE(pEdit->GetEditText(), std::string("4"));
+        return;
+    }
+    // The slider's own command: the view takes the value from the slider.
+    QCOMPARE(commands.count(), 1);
+    QCOMPARE(commands.at(0).at(0).toUInt(), UINT(ID_VON_KOCH_SLIDER_RECURSION));
+    QCOMPARE(pSlider->GetPos(), position);
+    QCOMPARE(pEdit->GetEditText(), std::to_string(position));
+}
+
+void CRibbonBarTest::pageStepsAreATenthOfTheRange_data() {
+    QTest::addColumn<UINT>("slider");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    const UINT kRatio = ID_VON_KOCH_SLIDER_SIMILARITY; // 150 to 1000
+    const UINT kLevel = ID_VON_KOCH_SLIDER_RECURSION;  // 1 to 10
+    QTest::newRow("ratio PageUp") << kRatio << int(Qt::Key_PageUp) << 400 << 485;
+    QTest::newRow("ratio PageDown") << kRatio << int(Qt::Key_PageDown) << 400 << 315;
+    QTest::newRow("ratio right arrow") << kRatio << int(Qt::Key_Right) << 400 << 401;
+    QTest::newRow("ratio left arrow") << kRatio << int(Qt::Key_Left) << 400 << 399;
+    QTest::newRow("ratio PageUp at the end") << kRatio << int(Qt::Key_PageUp) << 950 << 1000;
+    QTest::newRow("level PageUp") << kLevel << int(Qt::Key_PageUp) << 3 << 4;
+    QTest::newRow("level right arrow") << kLevel << int(Qt::Key_Right) << 3 << 4;
+}
+
+void CRibbonBarTest::pageStepsAreATenthOfTheRange() {
+    QFETCH(UINT, slider);
+    QFETCH(int, key);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QSlider* pSlider = Find<CRibbonSlider>(slider)->GetSlider();
+    m_pRibbon->SetActiveCategory(m_pRibbon->FindCategory("Von Koch SnowFlake"));
+    pSlider->setValue(start);
+    pSlider->setFocus();
+    QTest::keyClick(pSlider, Qt::Key(key));
+    QCOMPARE(pSlider->value(), end);
+}
+
+void CRibbonBarTest::typingIsAppliedBeforeAnyOtherCommand() {
+    m_pRibbon->SetActiveCategory(m_pRibbon->FindCategory("Heighway Dragon"));
+    auto* pEdit = Find<CRibbonEdit>(ID_HEIGHWAY_CODE);
+    pEdit->SetEditText("10101111");
+    QSignalSpy commands(m_pRibbon.get(), &CRibbonBar::Command);
+    pEdit->GetLineEdit()->setFocus();
+    pEdit->GetLineEdit()->selectAll();
+    QTest::keyClicks(pEdit->GetLineEdit(), QStringLiteral("11"));
+    // A tool button takes no focus from the box: the click alone must end the edit.
+    QTest::mouseClick(Find<CRibbonButton>(ID_HEIGHWAY_CLIPBOARD)->GetButton(), Qt::LeftButton);
+    QCOMPARE(commands.count(), 2);
+    QCOMPARE(commands.at(0).at(0).toUInt(), UINT(ID_HEIGHWAY_CODE));
+    QCOMPARE(commands.at(1).at(0).toUInt(), UINT(ID_HEIGHWAY_CLIPBOARD));
+    QVERIFY(!pEdit->HasPendingEdit());
+    // Once ended, the edit is not sent again with the next command.
+    QTest::mouseClick(Find<CRibbonButton>(ID_HEIGHWAY_COLOR)->GetButton(), Qt::LeftButton);
+    QCOMPARE(commands.count(), 3);
+    QCOMPARE(commands.at(2).at(0).toUInt(), UINT(ID_HEIGHWAY_COLOR));
 }
 
 void CRibbonBarTest::checkBoxMarksComeFromTheUpdateHandlers() {
