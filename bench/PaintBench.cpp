@@ -37,6 +37,7 @@ struct CPaintCase {
     int nParam1;
     int nParam2;
     const char* pszFoldCode; // Heighway only; null keeps the default
+    int nFading = -1;        // the background's fading; -1 keeps the default
 };
 
 // Zero means "keep the default" for level, frame, grain and the two parameters. Each curve
@@ -65,6 +66,9 @@ constexpr CPaintCase kCases[] = {
     {"square/level10", 8, 10, 0, 0, 0, 0, nullptr},
     {"square/filled-level10", 8, 10, 0, 1, 0, 0, nullptr},
     {"heighway/folds16", 9, 0, 0, 0, 0, 0, "1101100111001001"},
+    // The background alone (a start figure that draws no curve): upright bands and rings.
+    {"background/upright-bands", 1, 10, 1, 0, 0, 0, nullptr, 3},
+    {"background/rings", 1, 10, 1, 0, 0, 0, nullptr, 6},
 };
 
 struct CSize {
@@ -89,6 +93,9 @@ std::unique_ptr<CNimbrelBaseView> MakeView(const CPaintCase& c, CSize size) {
     }
     if (c.nParam2 != 0) {
         pView->m_nParam2 = c.nParam2;
+    }
+    if (c.nFading >= 0) {
+        pView->m_Background.m_nFading = c.nFading;
     }
     if (c.pszFoldCode != nullptr) {
         pView->m_strFoldCode = c.pszFoldCode;
