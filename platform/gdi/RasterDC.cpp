@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -356,27 +357,13 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
         return;
     }
     const int yFirst = int(std::ceil(top)), yLast = int(std::floor(bottom));
-    const std::int64_t dx = std::int64_t(x1) - x0, dy = std::int64_t(y1) - y0;
-    if (const CWideShape* pShape = WideShape(dx, dy);
-        pShape != nullptr && yFirst - std::int64_t(y0) >= pShape->nFirstRow &&
-        yLast - std::int64_t(y0) < std::int64_t(pShape->nFirstRow) + pShape->nRows) {
-        const CWideRun* pRun = m_wideCaches[std::size_t(m_nPenWidth)].runs.data() + pShape->nStart +
-                               (yFirst - std::int64_t(y0) - pShape->nFirstRow);
-        const std::int64_t xLast = m_nWidth - 1;
-        std::uint32_t* pRow = m_pBits + std::ptrdiff_t(yFirst) * m_nStride;
-        for (int y = yFirst; y <= yLast; ++y, ++pRun, pRow += m_nStride) {
-            const std::int64_t lo = std::max<std::int64_t>(x0 + std::int64_t(pRun->lo), 0);
-            const std::int64_t hi = std::min<std::int64_t>(x0 + std::int64_t(pRun->hi), xLast);
-            if (lo <= hi) {
-                std::fill(pRow + lo, pRow + hi + 1, m_penPixel);
-            }
+    // One row the way every row was drawn before runs were kept: from the stroke's doubles.
+    std::optional<CWideStroke> stroke;
+    const auto fillRowFromStroke = [&](int y) {
+        if (!stroke) {
+            stroke.emplace(x0, y0, x1, y1, m_nPenWidth);
         }
-        return;
-    }
-
-    const CWideStroke stroke(x0, y0, x1, y1, m_nPenWidth);
-    for (int y = yFirst; y <= yLast; ++y) {
-        const CWideRowRuns runs = stroke.Row(y);
+        const CWideRowRuns runs = stroke->Row(y);
         double lo = HUGE_VAL, hi = -HUGE_VAL;
         for (int i = 0; i < 3; ++i) {
             if (runs.lo[i] <= runs.hi[i]) {
@@ -387,19 +374,44 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
         lo = std::max(lo, 0.0);
         hi = std::min(hi, double(m_nWidth - 1));
         if (lo > hi) {
-            continue;
+            return;
         }
         std::uint32_t* pRow = m_pBits + std::ptrdiff_t(y) * m_nStride;
         std::fill(pRow + int(std::ceil(lo)), pRow + int(std::floor(hi)) + 1, m_penPixel);
+    };
+
+    const std::int64_t dx = std::int64_t(x1) - x0, dy = std::int64_t(y1) - y0;
+    if (const CWideShape* pShape = WideShape(dx, dy);
+        pShape != nullptr && yFirst - std::int64_t(y0) >= pShape->nFirstRow &&
+        yLast - std::int64_t(y0) < std::int64_t(pShape->nFirstRow) + pShape->nRows) {
+        const CWideRun* pRun = m_wideCaches[std::size_t(m_nPenWidth)].runs.data() + pShape->nStart +
+                               (yFirst - std::int64_t(y0) - pShape->nFirstRow);
+        const std::int64_t xLast = m_nWidth - 1;
+        std::uint32_t* pRow = m_pBits + std::ptrdiff_t(yFirst) * m_nStride;
+        for (int y = yFirst; y <= yLast; ++y, ++pRun, pRow += m_nStride) {
+            if (!pRun->bMovesExactly) {
+                fillRowFromStroke(y);
+                continue;
+            }
+            const std::int64_t lo = std::max<std::int64_t>(x0 + std::int64_t(pRun->lo), 0);
+            const std::int64_t hi = std::min<std::int64_t>(x0 + std::int64_t(pRun->hi), xLast);
+            if (lo <= hi) {
+                std::fill(pRow + lo, pRow + hi + 1, m_penPixel);
+            }
+        }
+        return;
+    }
+    for (int y = yFirst; y <= yLast; ++y) {
+        fillRowFromStroke(y);
     }
 }
 
 // The runs of a stroke from (0, 0) to (dx, dy) in the selected pen, one per row from
 // nFirstRow, as columns from the start point: each is the ceiling of the lowest run end and
 // the floor of the highest, which for a stroke moved by whole pixels (x0, y0) are those of
-// the moved stroke moved back, as long as every end moves exactly (MovesExactly). Null when
-// the shape is not kept: a pen too wide, a segment too long, or an end too close to a
-// whole number to be sure of.
+// the moved stroke moved back, as long as every end moves exactly (MovesExactly; a row where
+// one does not is marked, and drawn from the stroke itself). Null when the shape is not
+// kept: a pen too wide or a segment too long.
 const CRasterDC::CWideShape* CRasterDC::WideShape(std::int64_t dx, std::int64_t dy) {
     if (m_nPenWidth > WideCacheMaxWidth || std::abs(dx) > WideCacheReach ||
         std::abs(dy) > WideCacheReach) {
@@ -424,25 +436,22 @@ const CRasterDC::CWideShape* CRasterDC::WideShape(std::int64_t dx, std::int64_t 
         for (int y = shape.nFirstRow; y <= nLastRow; ++y) {
             const CWideRowRuns runs = stroke.Row(y);
             // An empty row: lo above hi by more than any surface is wide.
-            CWideRun run{INT_MAX / 2, INT_MIN / 2};
+            CWideRun run{INT_MAX / 2, INT_MIN / 2, true};
             for (int i = 0; i < 3; ++i) {
                 if (runs.lo[i] > runs.hi[i]) {
                     continue;
                 }
                 if (!MovesExactly(runs.base[i], runs.lo[i]) ||
                     !MovesExactly(runs.base[i], runs.hi[i])) {
-                    shape.nState = CWideShape::NotKept;
+                    run.bMovesExactly = false;
                 }
                 run.lo = std::min(run.lo, int(std::ceil(runs.Low(i))));
                 run.hi = std::max(run.hi, int(std::floor(runs.High(i))));
             }
             cache.runs.push_back(run);
         }
-        if (shape.nState == CWideShape::NotKept) {
-            cache.runs.resize(std::size_t(shape.nStart));
-        }
     }
-    return shape.nState == CWideShape::Kept ? &shape : nullptr;
+    return &shape;
 }
 
 void CRasterDC::Polyline(const CPoint* pPoints, int nCount) {
@@ -741,9 +750,10 @@ std::array<std::int64_t, 4> FillEdges(const CRect& rc) {
     return {left, top, right, bottom};
 }
 
-// FillRects paints its rows in bands of about this many bytes per rectangle: few enough
-// rows that every row of a band stays in the first-level cache, whatever the stride.
-constexpr std::int64_t FillBandBytes = 16384;
+// FillRects paints its rows in bands of this many rows: few enough that a band's rows stay
+// in the cache even when they are 4 KiB apart and collide, enough that going through the
+// rectangles once per band costs little.
+constexpr std::int64_t FillBandRows = 8;
 
 } // namespace
 
@@ -775,8 +785,7 @@ void CRasterDC::FillRects(const CFill* pFills, int nCount) {
         bottom = std::max(bottom, fill.bottom);
         m_clippedFills.push_back(fill);
     }
-    const std::int64_t nBandRows =
-        std::max<std::int64_t>(1, FillBandBytes / (std::int64_t(m_nStride) * 4));
+    const std::int64_t nBandRows = FillBandRows;
     for (std::int64_t y = top; y < bottom; y += nBandRows) {
         const std::int64_t yEnd = std::min(y + nBandRows, bottom);
         for (const CClippedFill& fill : m_clippedFills) {

@@ -74,9 +74,12 @@ private:
     struct CWideRun {
         int lo; // first column, from the start point's
         int hi; // last column; below lo when the row has none
+        // False when a run end lies so close to a whole number that the moved stroke could
+        // round it differently: that row is computed for each stroke.
+        bool bMovesExactly;
     };
     struct CWideShape {
-        enum EState { Unknown, Kept, NotKept };
+        enum EState { Unknown, Kept };
         int nFirstRow = 0; // from the start point's row
         int nRows = 0;
         int nStart = 0; // index of the first row's run in CWideCache::runs

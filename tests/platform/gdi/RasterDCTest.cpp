@@ -395,8 +395,8 @@ TEST(RasterDCTest, SmallAndGeneralFillsAgree) {
 
 TEST(RasterDCTest, FillRectsPaintsAsFillRectsInOrder) {
     // Overlapping (the later one wins), inverted, empty, partly and wholly off the surface,
-    // upright strips: over a stride far wider than the surface, so that FillRects' bands of
-    // rows are one row each, and over a stride of the width.
+    // upright strips crossing several bands of rows, over a caller's stride wider than the
+    // surface and over a stride of the width.
     const CDC::CFill fills[] = {
         {{0, 0, 300, 200}, RGB(1, 2, 3)},      {{10, 5, 14, 200}, RGB(200, 0, 0)},
         {{12, 0, 16, 150}, RGB(0, 200, 0)},    {{30, 10, 25, 2}, RGB(0, 0, 200)},
