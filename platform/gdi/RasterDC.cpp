@@ -384,13 +384,30 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
     if (const CWideShape* pShape = WideShape(dx, dy);
         pShape != nullptr && yFirst - std::int64_t(y0) >= pShape->nFirstRow &&
         yLast - std::int64_t(y0) < std::int64_t(pShape->nFirstRow) + pShape->nRows) {
-        const CWideRun* pRun = m_wideCaches[std::size_t(m_nPenWidth)].runs.data() + pShape->nStart +
-                               (yFirst - std::int64_t(y0) - pShape->nFirstRow);
+        const CWideCache& cache = m_wideCaches[std::size_t(m_nPenWidth)];
+        const CWideRun* pRun =
+            cache.runs.data() + pShape->nStart + (yFirst - std::int64_t(y0) - pShape->nFirstRow);
         const std::int64_t xLast = m_nWidth - 1;
         std::uint32_t* pRow = m_pBits + std::ptrdiff_t(yFirst) * m_nStride;
         for (int y = yFirst; y <= yLast; ++y, ++pRun, pRow += m_nStride) {
             if (!pRun->bMovesExactly) {
-                fillRowFromStroke(y);
+                // The row's runs as the stroke's doubles give them, moved by x0 exactly
+                // (x0 plus a multiple of one half) and rounded as every stroke rounds them.
+                const CWideNearRow& runs = cache.nearRows[std::size_t(pRun->lo)];
+                double lo = HUGE_VAL, hi = -HUGE_VAL;
+                for (int i = 0; i < 3; ++i) {
+                    if (runs.lo[i] <= runs.hi[i]) {
+                        const double base = double(x0) + runs.base[i];
+                        lo = std::min(lo, base + runs.lo[i]);
+                        hi = std::max(hi, base + runs.hi[i]);
+                    }
+                }
+                lo = std::max(lo, 0.0);
+                hi = std::min(hi, double(xLast));
+                if (lo <= hi) {
+                    std::fill(pRow + int(std::ceil(lo)), pRow + int(std::floor(hi)) + 1,
+                              m_penPixel);
+                }
                 continue;
             }
             const std::int64_t lo = std::max<std::int64_t>(x0 + std::int64_t(pRun->lo), 0);
@@ -447,6 +464,16 @@ const CRasterDC::CWideShape* CRasterDC::WideShape(std::int64_t dx, std::int64_t 
                 }
                 run.lo = std::min(run.lo, int(std::ceil(runs.Low(i))));
                 run.hi = std::max(run.hi, int(std::floor(runs.High(i))));
+            }
+            if (!run.bMovesExactly) {
+                // Kept as doubles instead; lo indexes them.
+                run.lo = int(cache.nearRows.size());
+                CWideNearRow& near = cache.nearRows.emplace_back();
+                for (int i = 0; i < 3; ++i) {
+                    near.base[i] = runs.base[i];
+                    near.lo[i] = runs.lo[i];
+                    near.hi[i] = runs.hi[i];
+                }
             }
             cache.runs.push_back(run);
         }

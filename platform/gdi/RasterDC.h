@@ -75,8 +75,15 @@ private:
         int lo; // first column, from the start point's
         int hi; // last column; below lo when the row has none
         // False when a run end lies so close to a whole number that the moved stroke could
-        // round it differently: that row is computed for each stroke.
+        // round it differently: lo then indexes the row's CWideNearRow.
         bool bMovesExactly;
+    };
+    // Such a row's runs as doubles, base[i] + lo[i] to base[i] + hi[i] for the stroke from
+    // x = 0 (base[i] the x of an end point), moved and rounded for each stroke.
+    struct CWideNearRow {
+        double base[3];
+        double lo[3];
+        double hi[3];
     };
     struct CWideShape {
         enum EState { Unknown, Kept };
@@ -88,6 +95,7 @@ private:
     struct CWideCache {
         std::vector<CWideShape> shapes; // by (dx, dy), allocated on first use
         std::vector<CWideRun> runs;
+        std::vector<CWideNearRow> nearRows;
     };
 
     void BuildShortLines();
