@@ -84,6 +84,8 @@ void ClearUpperVectorState() {
 
 } // namespace
 
+thread_local std::vector<CRasterDC::CWideCache> CRasterDC::s_wideCaches;
+
 CRasterDC::CRasterDC(int nWidth, int nHeight, COLORREF crErase)
     : m_ownBuffer(std::size_t(std::max(nWidth, 0)) * std::size_t(std::max(nHeight, 0)))
     , m_pBits(m_ownBuffer.data())
@@ -384,7 +386,7 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
     if (const CWideShape* pShape = WideShape(dx, dy);
         pShape != nullptr && yFirst - std::int64_t(y0) >= pShape->nFirstRow &&
         yLast - std::int64_t(y0) < std::int64_t(pShape->nFirstRow) + pShape->nRows) {
-        const CWideCache& cache = m_wideCaches[std::size_t(m_nPenWidth)];
+        const CWideCache& cache = s_wideCaches[std::size_t(m_nPenWidth)];
         const CWideRun* pRun =
             cache.runs.data() + pShape->nStart + (yFirst - std::int64_t(y0) - pShape->nFirstRow);
         const std::int64_t xLast = m_nWidth - 1;
@@ -434,10 +436,10 @@ const CRasterDC::CWideShape* CRasterDC::WideShape(std::int64_t dx, std::int64_t 
         std::abs(dy) > WideCacheReach) {
         return nullptr;
     }
-    if (m_wideCaches.empty()) {
-        m_wideCaches.resize(WideCacheMaxWidth + 1);
+    if (s_wideCaches.empty()) {
+        s_wideCaches.resize(WideCacheMaxWidth + 1);
     }
-    CWideCache& cache = m_wideCaches[std::size_t(m_nPenWidth)];
+    CWideCache& cache = s_wideCaches[std::size_t(m_nPenWidth)];
     if (cache.shapes.empty()) {
         cache.shapes.resize(WideCacheSide * WideCacheSide);
     }

@@ -133,6 +133,8 @@ private:
         std::uint32_t pixel;
     };
     std::vector<CClippedFill> m_clippedFills;
-    // Indexed by pen width; empty until a wide pen draws.
-    std::vector<CWideCache> m_wideCaches;
+    // Indexed by pen width; empty until a wide pen draws. The runs depend on the pen width
+    // and the shape alone, not on the buffer, so every surface of a thread shares them: the
+    // window makes a surface for each paint and would otherwise compute them each time.
+    static thread_local std::vector<CWideCache> s_wideCaches;
 };
