@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmark programs of BUILD_DIR: the others first, then the raster benchmark
-# (JSON into BUILD_DIR/bench/*.json), ending with one line per stream of the raster
-# benchmark: the raster surface's and QPainter's rates and their ratio.
+# (JSON into BUILD_DIR/bench/*.json), ending with one line per paint case (primitives, ms
+# per paint, primitives per second) and one line per stream of the raster benchmark: the
+# raster surface's and QPainter's rates and their ratio.
 # Usage: scripts/run-bench.sh BUILD_DIR
 set -euo pipefail
 
@@ -16,13 +17,35 @@ if [ ! -x "$bench" ]; then
     exit 1
 fi
 json="$build_dir/bench/raster-bench.json"
+paint_json="$build_dir/bench/paint-bench.json"
 
 for program in "$build_dir"/bench/*; do
     name=$(basename "$program")
-    if [ -f "$program" ] && [ -x "$program" ] && [ "$name" != RasterBench ]; then
+    if [ -f "$program" ] && [ -x "$program" ] && [ "$name" != RasterBench ] &&
+        [ "$name" != PaintBench ]; then
         "$program" --benchmark_out="$build_dir/bench/$name.json" --benchmark_out_format=json
     fi
 done
+
+# One line per paint case: CPU time per paint (the benchmark's unit is ms).
+if [ -x "$build_dir/bench/PaintBench" ]; then
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
+        "$build_dir/bench/PaintBench" --benchmark_out="$paint_json" \
+        --benchmark_out_format=json --benchmark_min_time=0.2 >/dev/null
+    awk '
+        /"name":/ { name = $0; sub(/.*"name": *"/, "", name); sub(/".*/, "", name) }
+        /"cpu_time":/ { ms = $0; sub(/.*"cpu_time": */, "", ms); sub(/,.*/, "", ms) }
+        /"items_per_second":/ { rate = $0; sub(/.*"items_per_second": */, "", rate); sub(/,.*/, "", rate) }
+        # The counters come after the rate in each entry.
+        /"primitives":/ {
+            count = $0
+            sub(/.*"primitives": */, "", count)
+            sub(/,.*/, "", count)
+            printf "%-62s %10d primitives %9.2f ms %8.1f M primitives/s\n", name, count, ms,
+                rate / 1e6
+        }
+    ' "$paint_json"
+fi
 
 # QPainter needs no window for an image, but Qt still wants a platform when it loads one.
 QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \

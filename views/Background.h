@@ -3,6 +3,8 @@
 // colours, built from solid bands or rings that differ by at most one unit per channel.
 #pragma once
 
+#include <vector>
+
 #include "platform/gdi/DC.h"
 
 class CBackground {
@@ -21,8 +23,8 @@ public:
 
 private:
     struct CRunningColour;
-    void FillBands(const CRect& rc, CDC* pDC, int nBands, float fStepX, float fStepY,
-                   CRunningColour colour) const;
-    void FillRings(const CRect& rc, CDC* pDC, int nBands, float fStepX, float fStepY,
-                   CRunningColour colour, float fSign) const;
+    void FillBands(const CRect& rc, std::vector<CDC::CFill>& strips, int nBands, float fStepX,
+                   float fStepY, CRunningColour colour) const;
+    void FillRings(const CRect& rc, std::vector<CDC::CFill>& strips, int nBands, float fStepX,
+                   float fStepY, CRunningColour colour, float fSign) const;
 };

@@ -51,6 +51,20 @@ public:
     // out; an empty rectangle paints nothing. An inverted one is painted as Windows does,
     // between the same four edges with the given left and top kept and the others left out.
     virtual void FillRect(const CRect& rc, const CBrush& brush) = 0;
+    // One rectangle of FillRects and the colour of its solid brush.
+    struct CFill {
+        CRect rc;
+        COLORREF cr;
+    };
+    // Paints the rectangles as that many FillRect calls in this order would, a later one
+    // covering an earlier one where they overlap. A surface may paint them in another order
+    // that gives the same pixels (the raster surface goes row by row, so that thin upright
+    // strips do not fall into cache aliasing); the recording surface records the FillRects.
+    virtual void FillRects(const CFill* pFills, int nCount) {
+        for (int i = 0; i < nCount; ++i) {
+            FillRect(pFills[i].rc, CBrush{pFills[i].cr});
+        }
+    }
     // Paints the whole surface in cr, covering whatever was drawn before.
     virtual void Erase(COLORREF cr) = 0;
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -67,7 +68,23 @@ constexpr std::int64_t TieBias(bool bMinorGrows) {
 constexpr double WideEndTrim = 0.1;
 constexpr double WideBodyGrowth = 0.3;
 
+// Qt's drawing (AVX code that does not clear up after itself) can leave the upper halves of
+// the vector registers dirty, and then every SSE instruction of the surface, built for
+// baseline x86-64, pays for merging them: a deep curve painted in the window took twice as
+// long as the same paint in a process where Qt had not drawn. vzeroupper marks them clean;
+// the surface calls it when a paint begins (Erase, and a surface made over a window's image).
+void ClearUpperVectorState() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool bHasAvx = __builtin_cpu_supports("avx");
+    if (bHasAvx) {
+        __asm__ volatile("vzeroupper");
+    }
+#endif
+}
+
 } // namespace
+
+thread_local std::vector<CRasterDC::CWideCache> CRasterDC::s_wideCaches;
 
 CRasterDC::CRasterDC(int nWidth, int nHeight, COLORREF crErase)
     : m_ownBuffer(std::size_t(std::max(nWidth, 0)) * std::size_t(std::max(nHeight, 0)))
@@ -84,6 +101,7 @@ CRasterDC::CRasterDC(std::uint32_t* pBits, int nWidth, int nHeight, int nStrideP
     , m_nWidth(pBits != nullptr ? std::clamp(nWidth, 0, std::max(nStridePixels, 0)) : 0)
     , m_nHeight(pBits != nullptr ? std::max(nHeight, 0) : 0)
     , m_nStride(std::max(nStridePixels, 0)) {
+    ClearUpperVectorState();
     BuildShortLines();
 }
 
@@ -229,36 +247,54 @@ void CRasterDC::ThinLineClipped(int x0, int y0, int x1, int y1) {
              bXMajor ? yStep : xStep, nError, 2 * db, 2 * da, m_penPixel);
 }
 
-// A pen wider than one pixel: the segment with round ends (joins come out round from the
-// ends of neighbouring segments). Setup: the rows the stroke can reach, clipped to the
-// surface; even widths are centred half a pixel up and left, as the Windows GDI centres
-// them. Loop: per row, the stroke is convex, so its pixels form one run, found from the two
-// end discs and the body between them, and filled straight into the row.
-void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
-    if ((x0 == x1 && y0 == y1) || m_nWidth == 0 || m_nHeight == 0) {
-        return;
-    }
-    const double r = m_nPenWidth * 0.5 - WideEndTrim;
-    const double rBody = m_nPenWidth * 0.5 + WideBodyGrowth;
-    const double offset = m_nPenWidth % 2 == 0 ? 0.5 : 0.0;
-    const double ax = x0 - offset, ay = y0 - offset, bx = x1 - offset, by = y1 - offset;
-    const double top = std::max(std::min(ay, by) - rBody, 0.0);
-    const double bottom = std::min(std::max(ay, by) + rBody, double(m_nHeight - 1));
-    const double left = std::min(ax, bx) - rBody, right = std::max(ax, bx) + rBody;
-    if (top > bottom || right < 0.0 || left > double(m_nWidth - 1)) {
-        return;
-    }
-    const double dx = bx - ax, dy = by - ay, len = std::hypot(dx, dy);
-    const double rr = r * r;
+namespace {
 
-    for (int y = int(std::ceil(top)), yLast = int(std::floor(bottom)); y <= yLast; ++y) {
-        double lo = HUGE_VAL, hi = -HUGE_VAL;
-        for (const auto& [cx, cy] : {std::pair(ax, ay), std::pair(bx, by)}) {
-            const double t = y - cy;
+// What a wide stroke covers of one row, before clipping: up to three runs (the two end
+// discs and the body), run i from base[i] + lo[i] to base[i] + hi[i] in surface
+// coordinates, base[i] being the x of an end point; a run with lo > hi is absent.
+struct CWideRowRuns {
+    double base[3];
+    double lo[3];
+    double hi[3];
+
+    double Low(int i) const { return base[i] + lo[i]; }
+    double High(int i) const { return base[i] + hi[i]; }
+};
+
+// A wide stroke's geometry in the surface's coordinates, every value computed once per line.
+struct CWideStroke {
+    double ax, ay, bx, by; // the end points, even widths moved half a pixel up and left
+    double dx, dy, len;
+    double rr;    // squared radius of the end discs
+    double rBody; // half the body's width
+
+    CWideStroke(int x0, int y0, int x1, int y1, int nPenWidth) {
+        const double r = nPenWidth * 0.5 - WideEndTrim;
+        rBody = nPenWidth * 0.5 + WideBodyGrowth;
+        const double offset = nPenWidth % 2 == 0 ? 0.5 : 0.0;
+        ax = x0 - offset;
+        ay = y0 - offset;
+        bx = x1 - offset;
+        by = y1 - offset;
+        dx = bx - ax;
+        dy = by - ay;
+        len = std::hypot(dx, dy);
+        rr = r * r;
+    }
+
+    // Per row, the stroke is convex, so its pixels form one run, found from the two end
+    // discs and the body between them. Every value here depends on the end points only
+    // through differences of integers, which the doubles hold exactly: the same segment
+    // moved by whole pixels gives the same h, uLo and uHi bit for bit.
+    CWideRowRuns Row(int y) const {
+        CWideRowRuns runs{{ax, bx, ax}, {HUGE_VAL, HUGE_VAL, HUGE_VAL}, {0.0, 0.0, 0.0}};
+        const double centreRows[2] = {ay, by};
+        for (int i = 0; i < 2; ++i) {
+            const double t = y - centreRows[i];
             if (t * t <= rr) {
                 const double h = std::sqrt(rr - t * t);
-                lo = std::min(lo, cx - h);
-                hi = std::max(hi, cx + h);
+                runs.lo[i] = -h;
+                runs.hi[i] = h;
             }
         }
         // The body: u = x - ax with |u dy - t dx| <= rBody len and 0 <= u dx + t dy <= len^2.
@@ -281,17 +317,170 @@ void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
         constrain(dy, -t * dx, -rBody * len, rBody * len);
         constrain(dx, t * dy, 0.0, len * len);
         if (uLo <= uHi) {
-            lo = std::min(lo, ax + uLo);
-            hi = std::max(hi, ax + uHi);
+            runs.lo[2] = uLo;
+            runs.hi[2] = uHi;
+        }
+        return runs;
+    }
+};
+
+// A run end base + d (base the x of an end point, a multiple of one half) computed for a
+// segment starting at x = 0, and the same end for the segment moved by a whole x0: the
+// rounding of x0 + base + d differs from that of base + d only in its last bits (by less
+// than 2^-21 for any int x0), so ceil and floor move by exactly x0 when the end is more
+// than 2^-19 from a whole number, or when d is a multiple of one half (both sums exact).
+bool MovesExactly(double base, double d) {
+    if (d * 2.0 == std::floor(d * 2.0) && std::abs(d) < 0x1p40) {
+        return true;
+    }
+    const double v = base + d;
+    return std::abs(v - std::nearbyint(v)) > 0x1p-19;
+}
+
+} // namespace
+
+// A pen wider than one pixel: the segment with round ends (joins come out round from the
+// ends of neighbouring segments). Setup: the rows the stroke can reach, clipped to the
+// surface; even widths are centred half a pixel up and left, as the Windows GDI centres
+// them. Loop: per row, the run of CWideStroke::Row clipped and filled straight into the row.
+// A curve draws thousands of short strokes with one pen and a few distinct (dx, dy): their
+// runs, relative to the start point, come from WideShape, computed once per shape.
+void CRasterDC::WideLine(int x0, int y0, int x1, int y1) {
+    if ((x0 == x1 && y0 == y1) || m_nWidth == 0 || m_nHeight == 0) {
+        return;
+    }
+    const double rBody = m_nPenWidth * 0.5 + WideBodyGrowth;
+    const double offset = m_nPenWidth % 2 == 0 ? 0.5 : 0.0;
+    const double ax = x0 - offset, ay = y0 - offset, bx = x1 - offset, by = y1 - offset;
+    const double top = std::max(std::min(ay, by) - rBody, 0.0);
+    const double bottom = std::min(std::max(ay, by) + rBody, double(m_nHeight - 1));
+    const double left = std::min(ax, bx) - rBody, right = std::max(ax, bx) + rBody;
+    if (top > bottom || right < 0.0 || left > double(m_nWidth - 1)) {
+        return;
+    }
+    const int yFirst = int(std::ceil(top)), yLast = int(std::floor(bottom));
+    // One row the way every row was drawn before runs were kept: from the stroke's doubles.
+    std::optional<CWideStroke> stroke;
+    const auto fillRowFromStroke = [&](int y) {
+        if (!stroke) {
+            stroke.emplace(x0, y0, x1, y1, m_nPenWidth);
+        }
+        const CWideRowRuns runs = stroke->Row(y);
+        double lo = HUGE_VAL, hi = -HUGE_VAL;
+        for (int i = 0; i < 3; ++i) {
+            if (runs.lo[i] <= runs.hi[i]) {
+                lo = std::min(lo, runs.Low(i));
+                hi = std::max(hi, runs.High(i));
+            }
         }
         lo = std::max(lo, 0.0);
         hi = std::min(hi, double(m_nWidth - 1));
         if (lo > hi) {
-            continue;
+            return;
         }
         std::uint32_t* pRow = m_pBits + std::ptrdiff_t(y) * m_nStride;
         std::fill(pRow + int(std::ceil(lo)), pRow + int(std::floor(hi)) + 1, m_penPixel);
+    };
+
+    const std::int64_t dx = std::int64_t(x1) - x0, dy = std::int64_t(y1) - y0;
+    if (const CWideShape* pShape = WideShape(dx, dy);
+        pShape != nullptr && yFirst - std::int64_t(y0) >= pShape->nFirstRow &&
+        yLast - std::int64_t(y0) < std::int64_t(pShape->nFirstRow) + pShape->nRows) {
+        const CWideCache& cache = s_wideCaches[std::size_t(m_nPenWidth)];
+        const CWideRun* pRun =
+            cache.runs.data() + pShape->nStart + (yFirst - std::int64_t(y0) - pShape->nFirstRow);
+        const std::int64_t xLast = m_nWidth - 1;
+        std::uint32_t* pRow = m_pBits + std::ptrdiff_t(yFirst) * m_nStride;
+        for (int y = yFirst; y <= yLast; ++y, ++pRun, pRow += m_nStride) {
+            if (!pRun->bMovesExactly) {
+                // The row's runs as the stroke's doubles give them, moved by x0 exactly
+                // (x0 plus a multiple of one half) and rounded as every stroke rounds them.
+                const CWideNearRow& runs = cache.nearRows[std::size_t(pRun->lo)];
+                double lo = HUGE_VAL, hi = -HUGE_VAL;
+                for (int i = 0; i < 3; ++i) {
+                    if (runs.lo[i] <= runs.hi[i]) {
+                        const double base = double(x0) + runs.base[i];
+                        lo = std::min(lo, base + runs.lo[i]);
+                        hi = std::max(hi, base + runs.hi[i]);
+                    }
+                }
+                lo = std::max(lo, 0.0);
+                hi = std::min(hi, double(xLast));
+                if (lo <= hi) {
+                    std::fill(pRow + int(std::ceil(lo)), pRow + int(std::floor(hi)) + 1,
+                              m_penPixel);
+                }
+                continue;
+            }
+            const std::int64_t lo = std::max<std::int64_t>(x0 + std::int64_t(pRun->lo), 0);
+            const std::int64_t hi = std::min<std::int64_t>(x0 + std::int64_t(pRun->hi), xLast);
+            if (lo <= hi) {
+                std::fill(pRow + lo, pRow + hi + 1, m_penPixel);
+            }
+        }
+        return;
     }
+    for (int y = yFirst; y <= yLast; ++y) {
+        fillRowFromStroke(y);
+    }
+}
+
+// The runs of a stroke from (0, 0) to (dx, dy) in the selected pen, one per row from
+// nFirstRow, as columns from the start point: each is the ceiling of the lowest run end and
+// the floor of the highest, which for a stroke moved by whole pixels (x0, y0) are those of
+// the moved stroke moved back, as long as every end moves exactly (MovesExactly; a row where
+// one does not is marked, and drawn from the stroke itself). Null when the shape is not
+// kept: a pen too wide or a segment too long.
+const CRasterDC::CWideShape* CRasterDC::WideShape(std::int64_t dx, std::int64_t dy) {
+    if (m_nPenWidth > WideCacheMaxWidth || std::abs(dx) > WideCacheReach ||
+        std::abs(dy) > WideCacheReach) {
+        return nullptr;
+    }
+    if (s_wideCaches.empty()) {
+        s_wideCaches.resize(WideCacheMaxWidth + 1);
+    }
+    CWideCache& cache = s_wideCaches[std::size_t(m_nPenWidth)];
+    if (cache.shapes.empty()) {
+        cache.shapes.resize(WideCacheSide * WideCacheSide);
+    }
+    CWideShape& shape =
+        cache.shapes[std::size_t((dy + WideCacheReach) * WideCacheSide + (dx + WideCacheReach))];
+    if (shape.nState == CWideShape::Unknown) {
+        const CWideStroke stroke(0, 0, int(dx), int(dy), m_nPenWidth);
+        shape.nFirstRow = int(std::ceil(std::min(stroke.ay, stroke.by) - stroke.rBody));
+        const int nLastRow = int(std::floor(std::max(stroke.ay, stroke.by) + stroke.rBody));
+        shape.nRows = nLastRow - shape.nFirstRow + 1;
+        shape.nStart = int(cache.runs.size());
+        shape.nState = CWideShape::Kept;
+        for (int y = shape.nFirstRow; y <= nLastRow; ++y) {
+            const CWideRowRuns runs = stroke.Row(y);
+            // An empty row: lo above hi by more than any surface is wide.
+            CWideRun run{INT_MAX / 2, INT_MIN / 2, true};
+            for (int i = 0; i < 3; ++i) {
+                if (runs.lo[i] > runs.hi[i]) {
+                    continue;
+                }
+                if (!MovesExactly(runs.base[i], runs.lo[i]) ||
+                    !MovesExactly(runs.base[i], runs.hi[i])) {
+                    run.bMovesExactly = false;
+                }
+                run.lo = std::min(run.lo, int(std::ceil(runs.Low(i))));
+                run.hi = std::max(run.hi, int(std::floor(runs.High(i))));
+            }
+            if (!run.bMovesExactly) {
+                // Kept as doubles instead; lo indexes them.
+                run.lo = int(cache.nearRows.size());
+                CWideNearRow& near = cache.nearRows.emplace_back();
+                for (int i = 0; i < 3; ++i) {
+                    near.base[i] = runs.base[i];
+                    near.lo[i] = runs.lo[i];
+                    near.hi[i] = runs.hi[i];
+                }
+            }
+            cache.runs.push_back(run);
+        }
+    }
+    return &shape;
 }
 
 void CRasterDC::Polyline(const CPoint* pPoints, int nCount) {
@@ -574,10 +763,12 @@ void CRasterDC::SetPixel(int x, int y, COLORREF cr) {
     }
 }
 
+namespace {
+
 // The left and top edges are painted, the right and bottom ones left out. An inverted side
 // keeps that meaning for the edges as given: the Windows GDI paints (30, 10, 25, 2) as
 // columns 26 to 30 and rows 3 to 10, as the reference pictures show.
-void CRasterDC::FillRect(const CRect& rc, const CBrush& brush) {
+std::array<std::int64_t, 4> FillEdges(const CRect& rc) {
     const auto span = [](int from, int to) {
         return from <= to ? std::pair<std::int64_t, std::int64_t>(from, to)
                           : std::pair<std::int64_t, std::int64_t>(std::int64_t(to) + 1,
@@ -585,7 +776,55 @@ void CRasterDC::FillRect(const CRect& rc, const CBrush& brush) {
     };
     const auto [left, right] = span(rc.left, rc.right);
     const auto [top, bottom] = span(rc.top, rc.bottom);
+    return {left, top, right, bottom};
+}
+
+// FillRects paints its rows in bands of this many rows: few enough that a band's rows stay
+// in the cache even when they are 4 KiB apart and collide, enough that going through the
+// rectangles once per band costs little.
+constexpr std::int64_t FillBandRows = 8;
+
+} // namespace
+
+void CRasterDC::FillRect(const CRect& rc, const CBrush& brush) {
+    const auto [left, top, right, bottom] = FillEdges(rc);
     FillRectPixels(left, top, right, bottom, ToPixel(brush.crColor));
+}
+
+// Setup: each rectangle's edges as FillRect takes them, clipped to the surface, once. Loop:
+// the rows in bands of a few rows, each band painted rectangle by rectangle in the order
+// given, so every pixel ends in the colour of the last rectangle covering it, as with
+// FillRect calls one after another.
+void CRasterDC::FillRects(const CFill* pFills, int nCount) {
+    if (pFills == nullptr || m_nWidth == 0 || m_nHeight == 0) {
+        return;
+    }
+    m_clippedFills.clear();
+    std::int64_t top = m_nHeight, bottom = 0;
+    for (int i = 0; i < nCount; ++i) {
+        const auto [left, fillTop, right, fillBottom] = FillEdges(pFills[i].rc);
+        const CClippedFill fill{std::max<std::int64_t>(left, 0), std::max<std::int64_t>(fillTop, 0),
+                                std::min<std::int64_t>(right, m_nWidth),
+                                std::min<std::int64_t>(fillBottom, m_nHeight),
+                                ToPixel(pFills[i].cr)};
+        if (fill.left >= fill.right || fill.top >= fill.bottom) {
+            continue;
+        }
+        top = std::min(top, fill.top);
+        bottom = std::max(bottom, fill.bottom);
+        m_clippedFills.push_back(fill);
+    }
+    const std::int64_t nBandRows = FillBandRows;
+    for (std::int64_t y = top; y < bottom; y += nBandRows) {
+        const std::int64_t yEnd = std::min(y + nBandRows, bottom);
+        for (const CClippedFill& fill : m_clippedFills) {
+            const std::int64_t from = std::max(fill.top, y), to = std::min(fill.bottom, yEnd);
+            std::uint32_t* pRow = m_pBits + from * m_nStride;
+            for (std::int64_t row = from; row < to; ++row, pRow += m_nStride) {
+                std::fill(pRow + fill.left, pRow + fill.right, fill.pixel);
+            }
+        }
+    }
 }
 
 void CRasterDC::FillRectPixels(std::int64_t left, std::int64_t top, std::int64_t right,
@@ -604,6 +843,7 @@ void CRasterDC::FillRectPixels(std::int64_t left, std::int64_t top, std::int64_t
 }
 
 void CRasterDC::Erase(COLORREF cr) {
+    ClearUpperVectorState();
     FillRectPixels(0, 0, m_nWidth, m_nHeight, ToPixel(cr));
 }
 

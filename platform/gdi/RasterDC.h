@@ -29,6 +29,7 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void SetPixel(int x, int y, COLORREF cr) override;
     void FillRect(const CRect& rc, const CBrush& brush) override;
+    void FillRects(const CFill* pFills, int nCount) override;
     using CDC::LineTo;
     using CDC::MoveTo;
 
@@ -66,10 +67,42 @@ private:
         bool bEmpty; // zero length: nothing drawn
     };
 
+    // The row runs of short wide strokes, kept per pen width (see WideShape).
+    static constexpr int WideCacheReach = 32;
+    static constexpr int WideCacheSide = 2 * WideCacheReach + 1;
+    static constexpr int WideCacheMaxWidth = 16;
+    struct CWideRun {
+        int lo; // first column, from the start point's
+        int hi; // last column; below lo when the row has none
+        // False when a run end lies so close to a whole number that the moved stroke could
+        // round it differently: lo then indexes the row's CWideNearRow.
+        bool bMovesExactly;
+    };
+    // Such a row's runs as doubles, base[i] + lo[i] to base[i] + hi[i] for the stroke from
+    // x = 0 (base[i] the x of an end point), moved and rounded for each stroke.
+    struct CWideNearRow {
+        double base[3];
+        double lo[3];
+        double hi[3];
+    };
+    struct CWideShape {
+        enum EState { Unknown, Kept };
+        int nFirstRow = 0; // from the start point's row
+        int nRows = 0;
+        int nStart = 0; // index of the first row's run in CWideCache::runs
+        EState nState = Unknown;
+    };
+    struct CWideCache {
+        std::vector<CWideShape> shapes; // by (dx, dy), allocated on first use
+        std::vector<CWideRun> runs;
+        std::vector<CWideNearRow> nearRows;
+    };
+
     void BuildShortLines();
     void DrawLine(int x0, int y0, int x1, int y1);
     void ThinLineClipped(int x0, int y0, int x1, int y1);
     void WideLine(int x0, int y0, int x1, int y1);
+    const CWideShape* WideShape(std::int64_t dx, std::int64_t dy);
     void FillPolygon(const CPoint* pPoints, int nCount);
     bool FillSmallPolygon(const CPoint* pPoints, int nCount);
     void FillSpans(int y);
@@ -94,4 +127,14 @@ private:
     // when a polygon has more edges than any before it.
     std::vector<CPolygonEdge> m_edges;
     std::vector<CPolygonEdge*> m_active;
+    // FillRects' rectangles, clipped; kept between calls like the polygon's scratch space.
+    struct CClippedFill {
+        std::int64_t left, top, right, bottom;
+        std::uint32_t pixel;
+    };
+    std::vector<CClippedFill> m_clippedFills;
+    // Indexed by pen width; empty until a wide pen draws. The runs depend on the pen width
+    // and the shape alone, not on the buffer, so every surface of a thread shares them: the
+    // window makes a surface for each paint and would otherwise compute them each time.
+    static thread_local std::vector<CWideCache> s_wideCaches;
 };

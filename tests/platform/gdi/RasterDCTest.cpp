@@ -393,4 +393,28 @@ TEST(RasterDCTest, SmallAndGeneralFillsAgree) {
     }
 }
 
+TEST(RasterDCTest, FillRectsPaintsAsFillRectsInOrder) {
+    // Overlapping (the later one wins), inverted, empty, partly and wholly off the surface,
+    // upright strips crossing several bands of rows, over a caller's stride wider than the
+    // surface and over a stride of the width.
+    const CDC::CFill fills[] = {
+        {{0, 0, 300, 200}, RGB(1, 2, 3)},      {{10, 5, 14, 200}, RGB(200, 0, 0)},
+        {{12, 0, 16, 150}, RGB(0, 200, 0)},    {{30, 10, 25, 2}, RGB(0, 0, 200)},
+        {{-50, -60, 20, 8}, RGB(9, 9, 9)},     {{280, 190, 900, 900}, RGB(7, 7, 7)},
+        {{40, 40, 40, 90}, RGB(5, 5, 5)},      {{-900, 50, -10, 60}, RGB(6, 6, 6)},
+        {{100, 0, 103, 200}, RGB(10, 20, 30)}, {{0, 100, 300, 101}, RGB(40, 50, 60)},
+    };
+    for (const int nStride : {300, 2048}) {
+        std::vector<std::uint32_t> batch(std::size_t(nStride) * 200, Guard);
+        std::vector<std::uint32_t> single(batch);
+        CRasterDC batchDC(batch.data(), 300, 200, nStride);
+        CRasterDC singleDC(single.data(), 300, 200, nStride);
+        batchDC.FillRects(fills, int(std::size(fills)));
+        for (const CDC::CFill& fill : fills) {
+            singleDC.FillRect(fill.rc, CBrush{fill.cr});
+        }
+        EXPECT_EQ(batch, single) << "stride " << nStride;
+    }
+}
+
 } // namespace

@@ -22,7 +22,8 @@ const std::filesystem::path ReferenceFolder =
 
 // Wide strokes are polygons flattened from curves in the reference: their border may fall a
 // pixel differently, so these cases are compared within one pixel.
-const std::set<std::string> WidePenCases = {"pens-wide", "pens-joins", "pens-motif"};
+const std::set<std::string> WidePenCases = {"pens-wide", "pens-joins", "pens-motif",
+                                            "pens-diagonals"};
 
 constexpr int ReportedPixels = 8;
 
