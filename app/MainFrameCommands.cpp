@@ -62,6 +62,8 @@ void CMainFrame::MapGlobalCommands() {
     OnCommand(ID_FILE_PRINT, [this] { OnPrintPicture(*this, EPrintCommand::Print); });
     OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnPrintPicture(*this, EPrintCommand::QuickPrint); });
     OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnPrintPicture(*this, EPrintCommand::Preview); });
+    OnUpdateCommandUI(ID_FILE_PRINT_PREVIEW,
+                      [](CCmdUI* pCmdUI) { pCmdUI->SetCheck(IsInPrintPreview()); });
     // The system close: the window's placement is kept and every view keeps its settings.
     OnCommand(ID_EXIT_APP, [this] { close(); });
 }

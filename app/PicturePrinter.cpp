@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QDialog>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintDialog>
@@ -14,8 +16,13 @@
 #include "app/PictureExport.h"
 #include "platform/ui/ViewWindow.h"
 #include "platform/ui/core/MessageBox.h"
+#include "resources/Resource.h"
 
 namespace {
+
+// The open preview, and whether closing it is to be followed by printing.
+QPrintPreviewDialog* g_pPreview = nullptr;
+bool g_bPrintAfterPreview = false;
 
 CPrintHooks& Hooks() {
     static CPrintHooks hooks;
@@ -153,6 +160,10 @@ CPrintHooks SetPrintHooks(CPrintHooks hooks) {
     return previous;
 }
 
+bool IsInPrintPreview() {
+    return g_pPreview != nullptr;
+}
+
 void PaintRecording(const CRecording& recording, QPainter& painter, const QRectF& rcTarget) {
     if (recording.nWidth <= 0 || recording.nHeight <= 0 || rcTarget.isEmpty()) {
         return;
@@ -187,6 +198,11 @@ bool PrintRecording(const CRecording& recording, QPrinter& printer) {
 }
 
 void OnPrintPicture(CMainFrame& frame, EPrintCommand command) {
+    if (g_pPreview != nullptr) {
+        g_bPrintAfterPreview = command != EPrintCommand::Preview;
+        g_pPreview->reject();
+        return;
+    }
     CViewWindow* pWindow = frame.GetActiveViewWindow();
     if (pWindow == nullptr) {
         return;
@@ -222,10 +238,23 @@ void OnPrintPicture(CMainFrame& frame, EPrintCommand command) {
                     pPrinter->pageLayout().paintRectPixels(pPrinter->resolution()).size());
                 PaintRecording(recording, painter, page);
             });
+        // The frame's print keys reach the frame's commands while the preview has the input.
+        auto* pPrint = new QAction(&dialog);
+        pPrint->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+        QObject::connect(pPrint, &QAction::triggered, &frame,
+                         [&frame] { frame.RouteCommand(ID_FILE_PRINT); });
+        dialog.addAction(pPrint);
+        g_pPreview = &dialog;
+        g_bPrintAfterPreview = false;
         if (Hooks().fnPreview) {
             Hooks().fnPreview(dialog);
         } else {
             dialog.exec();
+        }
+        g_pPreview = nullptr;
+        if (g_bPrintAfterPreview) {
+            g_bPrintAfterPreview = false;
+            OnPrintPicture(frame, EPrintCommand::Print);
         }
         break;
     }

@@ -34,5 +34,9 @@ void PaintRecording(const CRecording& recording, QPainter& painter, const QRectF
 bool PrintRecording(const CRecording& recording, QPrinter& printer);
 
 enum class EPrintCommand { Print, QuickPrint, Preview };
-// The print commands on the visible view; nothing without one.
+// The print commands on the visible view; nothing without one. While the preview is open,
+// Print and Quick Print close it and then print through the print dialog, and Print Preview
+// closes it.
 void OnPrintPicture(CMainFrame& frame, EPrintCommand command);
+// Whether the print preview is open.
+bool IsInPrintPreview();

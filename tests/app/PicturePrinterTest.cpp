@@ -26,6 +26,8 @@ private slots:
     void printCommandsGiveOnePdfPage();
     void cancelledPrintDialogPrintsNothing();
     void previewShowsOnePage();
+    void printCommandsInThePreview_data();
+    void printCommandsInThePreview();
     void pictureIsCentredAndScaledToFit_data();
     void pictureIsCentredAndScaledToFit();
     void onePixelLinesAreSharpWithSquareEnds();
@@ -43,6 +45,10 @@ private:
     CPrintHooks m_previous;
     int m_nDialogs = 0;
     int m_nPreviews = 0;
+    // A command sent while the preview is open, and whether it closed the preview.
+    UINT m_nInPreview = 0;
+    bool m_bPreviewClosed = false;
+    bool m_bInPreview = false;
     bool m_bAccept = true;
 };
 
@@ -52,6 +58,9 @@ void CPicturePrinterTest::init() {
     m_nDialogs = 0;
     m_nPreviews = 0;
     m_bAccept = true;
+    m_nInPreview = 0;
+    m_bPreviewClosed = false;
+    m_bInPreview = false;
     CPrintHooks hooks;
     hooks.fnPrepare = [this](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -67,6 +76,13 @@ void CPicturePrinterTest::init() {
         QVERIFY(pPreview != nullptr);
         pPreview->updatePreview();
         QCOMPARE(pPreview->pageCount(), 1);
+        m_bInPreview = IsInPrintPreview();
+        if (m_nInPreview != 0) {
+            QObject::connect(&dialog, &QDialog::finished, [this] { m_bPreviewClosed = true; });
+            Frame()->RouteCommand(m_nInPreview);
+            // Nothing printed while the preview is still open.
+            QVERIFY(!QFile::exists(PdfPath()));
+        }
     };
     m_previous = SetPrintHooks(std::move(hooks));
 }
@@ -139,6 +155,32 @@ void CPicturePrinterTest::previewShowsOnePage() {
     Frame()->RouteCommand(ID_FILE_PRINT_PREVIEW);
     QCOMPARE(m_nPreviews, 1);
     QCOMPARE(m_nDialogs, 0);
+}
+
+void CPicturePrinterTest::printCommandsInThePreview_data() {
+    QTest::addColumn<UINT>("command");
+    QTest::addColumn<bool>("prints");
+    QTest::newRow("print") << UINT(ID_FILE_PRINT) << true;
+    QTest::newRow("quick print") << UINT(ID_FILE_PRINT_DIRECT) << true;
+    QTest::newRow("print preview") << UINT(ID_FILE_PRINT_PREVIEW) << false;
+}
+
+void CPicturePrinterTest::printCommandsInThePreview() {
+    QFETCH(UINT, command);
+    QFETCH(bool, prints);
+    QVERIFY(Start() != nullptr);
+    m_nInPreview = command;
+    Frame()->RouteCommand(ID_FILE_PRINT_PREVIEW);
+    QVERIFY(m_bInPreview);
+    QVERIFY(!IsInPrintPreview());
+    // The command closed the preview; printing then goes through the print dialog.
+    QVERIFY(m_bPreviewClosed);
+    QCOMPARE(m_nPreviews, 1);
+    QCOMPARE(m_nDialogs, prints ? 1 : 0);
+    QCOMPARE(QFile::exists(PdfPath()), prints);
+    if (prints) {
+        QCOMPARE(PageCount(Pdf()), 1);
+    }
 }
 
 void CPicturePrinterTest::pictureIsCentredAndScaledToFit_data() {
