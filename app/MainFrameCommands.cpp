@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The main window's commands that belong to no fractal view: the application looks, the
-// status bar and output pane toggles, the icon sizes, the maker's web pages, the update
-// check, the About box, Exit, and the keyboard accelerators.
+// status bar and output pane toggles, the icon sizes, saving and printing the picture, the maker's
+// web pages, the update check, the About box, Exit, and the keyboard accelerators.
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
 
 #include "app/MainFrame.h"
 #include "app/NimbrelApp.h"
+#include "app/PictureExport.h"
+#include "app/PicturePrinter.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/UpdateCheckDlg.h"
 #include "platform/ui/AppLooks.h"
@@ -55,6 +57,13 @@ void CMainFrame::MapGlobalCommands() {
     OnCommand(ID_KORVAT_SUPPORT, [this] { OnWebPage(kKorvatSupportPage); });
     OnCommand(ID_CHECK, [this] { CUpdateCheckDlg::CheckNow(this); });
     OnCommand(ID_ABOUT, [this] { CAboutDlg(this).exec(); });
+    // The visible picture: saved as PNG or SVG, printed as vectors.
+    OnCommand(ID_FILE_SAVE, [this] { OnSavePicture(*this); });
+    OnCommand(ID_FILE_PRINT, [this] { OnPrintPicture(*this, EPrintCommand::Print); });
+    OnCommand(ID_FILE_PRINT_DIRECT, [this] { OnPrintPicture(*this, EPrintCommand::QuickPrint); });
+    OnCommand(ID_FILE_PRINT_PREVIEW, [this] { OnPrintPicture(*this, EPrintCommand::Preview); });
+    OnUpdateCommandUI(ID_FILE_PRINT_PREVIEW,
+                      [](CCmdUI* pCmdUI) { pCmdUI->SetCheck(IsInPrintPreview()); });
     // The system close: the window's placement is kept and every view keeps its settings.
     OnCommand(ID_EXIT_APP, [this] { close(); });
 }

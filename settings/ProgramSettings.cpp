@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kApplicationLookName = "ApplicationLook";
 constexpr const char* kImgListStyleName = "ImgListStyle";
 constexpr const char* kOutputPaneVisibleName = "OutputPaneVisible";
+constexpr const char* kLastSaveFolderName = "LastSaveFolder";
 // The framework profile keeps the window in a subkey of its own.
 constexpr const char* kWorkspaceSection = "Workspace";
 constexpr const char* kPlacementName = "WindowGeometry";
@@ -57,6 +58,19 @@ void WriteSmallThumbnails(bool bSmall) {
 
 void WriteOutputPaneVisible(bool bVisible) {
     WriteRegistryDword(kParameterKey, kOutputPaneVisibleName, REG_DWORD, bVisible ? 1 : 0);
+}
+
+std::optional<std::string> ReadLastSaveFolder() {
+    std::string strFolder;
+    if (ReadRegistryString(kParameterKey, kLastSaveFolderName, strFolder) != ERROR_SUCCESS ||
+        strFolder.empty()) {
+        return std::nullopt;
+    }
+    return strFolder;
+}
+
+void WriteLastSaveFolder(const std::string& strFolder) {
+    WriteRegistryString(kParameterKey, kLastSaveFolderName, REG_SZ, strFolder);
 }
 
 std::optional<CLayoutBytes> ReadWindowPlacement() {

@@ -44,6 +44,11 @@ void WriteSmallThumbnails(bool bSmall);
 // Written, never read back to restore anything.
 void WriteOutputPaneVisible(bool bVisible);
 
+// "LastSaveFolder" (REG_SZ): the folder the picture was last saved in, proposed by the next
+// save; none when missing, empty or unreadable.
+std::optional<std::string> ReadLastSaveFolder();
+void WriteLastSaveFolder(const std::string& strFolder);
+
 // The main window's placement and its docking layout, kept by the framework profile under
 // "Workspace"; none when absent.
 using CLayoutBytes = std::vector<std::uint8_t>;

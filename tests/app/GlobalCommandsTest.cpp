@@ -13,6 +13,8 @@
 
 #include "app/AppTestSupport.h"
 #include "app/NimbrelApp.h"
+#include "app/PictureExport.h"
+#include "app/PicturePrinter.h"
 #include "platform/ui/AppLooks.h"
 #include "platform/ui/RibbonKeyTips.h"
 #include "platform/ui/ViewWindow.h"
@@ -310,6 +312,19 @@ void CGlobalCommandsTest::everyAcceleratorSendsItsIdentifier() {
     Frame()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(Frame()));
     QSignalSpy routed(Frame(), &CMainFrame::CommandRouted);
+    // Save and Print are answered by cancelling their dialogs.
+    int nDialogs = 0;
+    const CSaveFileChooser previousChooser =
+        SetSaveFileChooser([&nDialogs](QWidget*, const QString&, const QString&, QString*) {
+            ++nDialogs;
+            return QString();
+        });
+    CPrintHooks hooks;
+    hooks.fnPrintDialog = [&nDialogs](QPrinter&, QWidget*) {
+        ++nDialogs;
+        return false;
+    };
+    const CPrintHooks previousHooks = SetPrintHooks(hooks);
     for (const CAcceleratorData& accelerator : FrameAccelerators()) {
         routed.clear();
         Frame()->setFocus();
@@ -317,7 +332,10 @@ void CGlobalCommandsTest::everyAcceleratorSendsItsIdentifier() {
         QVERIFY2(routed.size() == 1, accelerator.pszKey);
         QCOMPARE(routed.front().front().value<UINT>(), accelerator.nID);
     }
-    // Nobody handles them: nothing happened.
+    SetSaveFileChooser(previousChooser);
+    SetPrintHooks(previousHooks);
+    QCOMPARE(nDialogs, 2);
+    // Nobody handles the others: nothing happened.
     QVERIFY(m_pEnvironment->messages.m_texts.empty());
     QVERIFY(Frame()->isVisible());
 }

@@ -12,8 +12,8 @@
 #include "platform/gdi/SvgWriter.h"
 #include "platform/gdi/TraceFile.h"
 #include "platform/ui/core/PictureHost.h"
-#include "tools/render/AtomicFile.h"
-#include "tools/render/OutputTarget.h"
+#include "platform/fs/AtomicFile.h"
+#include "platform/fs/OutputTarget.h"
 #include "tools/render/RenderOptions.h"
 
 namespace {

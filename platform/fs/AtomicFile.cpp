@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/render/AtomicFile.h"
+#include "platform/fs/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/render/OutputTarget.h"
+#include "platform/fs/OutputTarget.h"
 
 #include <cerrno>
 #include <cstring>
