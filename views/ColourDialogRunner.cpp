@@ -3,7 +3,6 @@
 
 #include <utility>
 
-
 namespace {
 
 CColourDialogRunner& CurrentRunner() {

@@ -413,6 +413,5 @@ void CMainFrameTest::collapsedPanelDropsItsContentDown() {
     QVERIFY(!pCopy->isVisible());
 }
 
-
 QTEST_MAIN(CMainFrameTest)
 #include "MainFrameTest.moc"
