@@ -78,6 +78,10 @@ CMainFrame::CMainFrame(CNimbrelApp* pApp)
 }
 
 CMainFrame::~CMainFrame() {
+    // The key tips watch every event of the application and point at the ribbon: they go
+    // before the ribbon starts to come apart.
+    delete m_pKeyTips;
+    m_pKeyTips = nullptr;
     {
         // The ten settings strings go into the store together, with one bounded wait.
         const CSettingsSaveScope saving;
