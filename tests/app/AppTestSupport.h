@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtGlobal>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include "platform/ui/core/MessageBox.h"
 
@@ -45,6 +48,27 @@ private:
     QByteArray m_previous;
     QTemporaryDir m_dir;
 };
+
+// A stand-in desktop opener: an xdg-open in strDir that writes each address it is given into
+// a pipe beside it. Answers the pipe's path, empty when the opener could not be made; a test
+// puts strDir first on PATH and reads the pipe after the click.
+inline QString InstallRecordingOpener(const QString& strDir) {
+    const QString strFifo = strDir + QStringLiteral("/opened");
+    if (mkfifo(QFile::encodeName(strFifo).constData(), 0600) != 0) {
+        return {};
+    }
+    QFile opener(strDir + QStringLiteral("/xdg-open"));
+    if (!opener.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    opener.write(
+        QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(strFifo).toLocal8Bit());
+    opener.close();
+    if (!opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        return {};
+    }
+    return strFifo;
+}
 
 // Keeps the text of every message box and answers it: OK, or for a box with Retry and
 // Cancel what m_fnAnswer says (Cancel when unset).

@@ -11,8 +11,6 @@
 #include <QWindow>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 #include "app/AppTestSupport.h"
 #include "app/NimbrelApp.h"
 #include "platform/registry/StoreLocation.h"
@@ -232,16 +230,9 @@ void CNimbrelAppTest::missingOpenerIsReported() {
 }
 
 void CNimbrelAppTest::statusLinkOpensTheMakersSite() {
-    // A stand-in opener on PATH writes the address it is given into a pipe the test reads.
     const QString strDir = m_pEnvironment->settings.Path();
-    const QString strFifo = strDir + QStringLiteral("/opened");
-    QVERIFY(mkfifo(QFile::encodeName(strFifo).constData(), 0600) == 0);
-    QFile opener(strDir + QStringLiteral("/xdg-open"));
-    QVERIFY(opener.open(QIODevice::WriteOnly));
-    opener.write(
-        QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(strFifo).toLocal8Bit());
-    opener.close();
-    QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString strFifo = InstallRecordingOpener(strDir);
+    QVERIFY(!strFifo.isEmpty());
     qputenv("PATH", strDir.toLocal8Bit() + ":/usr/bin:/bin");
 
     CMainFrame* pFrame = Start();

@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 #include "app/AppTestSupport.h"
 #include "app/NimbrelApp.h"
 #include "dialogs/AboutDlg.h"
@@ -206,16 +204,9 @@ void CAboutDlgTest::systemLines() {
 }
 
 void CAboutDlgTest::linksOpenTheirAddresses() {
-    // A stand-in opener on PATH writes each address it is given into a pipe the test reads.
     const QString strDir = m_pEnvironment->settings.Path();
-    const QString strFifo = strDir + QStringLiteral("/opened");
-    QVERIFY(mkfifo(QFile::encodeName(strFifo).constData(), 0600) == 0);
-    QFile opener(strDir + QStringLiteral("/xdg-open"));
-    QVERIFY(opener.open(QIODevice::WriteOnly));
-    opener.write(
-        QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\n").arg(strFifo).toLocal8Bit());
-    opener.close();
-    QVERIFY(opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString strFifo = InstallRecordingOpener(strDir);
+    QVERIFY(!strFifo.isEmpty());
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", strDir.toLocal8Bit() + ":/usr/bin:/bin");
 

@@ -9,6 +9,7 @@
 
 #include "fractals/FractalCatalog.h"
 #include "resources/Resource.h"
+#include "support/ViewRecord.h"
 #include "views/ColourDialogRunner.h"
 
 namespace {
@@ -17,23 +18,6 @@ namespace {
 constexpr UINT kColourCommands[kFractalCount] = {
     ID_VON_KOCH_COLOR,   ID_MANDELBROT_COLOR, ID_HILBERT_COLOR, ID_CESARO_COLOR, ID_MINKOWSKI_COLOR,
     ID_SIERPINSKI_COLOR, ID_SIERP_OBJ_COLOR,  ID_PEANO_COLOR,   ID_SQUARE_COLOR, ID_HEIGHWAY_COLOR};
-
-using CRecord =
-    std::tuple<int, COLORREF, int, int, int, int, int, std::string, COLORREF, COLORREF, int>;
-
-CRecord Record(const CNimbrelBaseView& view) {
-    return {view.m_nLevel,
-            view.m_crCurve,
-            view.m_nFrame,
-            view.m_nGrain,
-            view.m_nParam1,
-            view.m_nParam2,
-            view.m_nParam3,
-            view.m_strFoldCode,
-            view.m_Background.m_crFirst,
-            view.m_Background.m_crSecond,
-            view.m_Background.m_nFading};
-}
 
 // Installs a runner for as long as it lives and restores the previous one.
 class CScopedRunner {
@@ -89,7 +73,7 @@ TEST_P(ColourCommandTest, OkTakesBackTheFourValuesAndCancelNothing) {
     const int nPosition = GetParam();
     std::unique_ptr<CNimbrelBaseView> pView = CreateFractalView(nPosition);
     FillRecord(*pView);
-    const CRecord before = Record(*pView);
+    const CViewRecord before = ViewRecord(*pView);
     int nAnswer = IDCANCEL;
     // The dialog edits every value it was handed; only the four it owns may come back.
     CScopedRunner runner([&](CColourChoice& choice) {
@@ -100,16 +84,16 @@ TEST_P(ColourCommandTest, OkTakesBackTheFourValuesAndCancelNothing) {
     });
 
     ASSERT_TRUE(pView->OnCmdMsg(kColourCommands[nPosition]));
-    EXPECT_EQ(Record(*pView), before);
+    EXPECT_EQ(ViewRecord(*pView), before);
 
     nAnswer = IDOK;
     ASSERT_TRUE(pView->OnCmdMsg(kColourCommands[nPosition]));
-    CRecord expected = before;
+    CViewRecord expected = before;
     std::get<1>(expected) = RGB(10, 20, 30);
     std::get<8>(expected) = RGB(40, 50, 60);
     std::get<9>(expected) = RGB(70, 80, 90);
     std::get<10>(expected) = 6;
-    EXPECT_EQ(Record(*pView), expected);
+    EXPECT_EQ(ViewRecord(*pView), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCurve, ColourCommandTest, testing::Range(0, kFractalCount));
@@ -118,7 +102,7 @@ TEST(ColourCommandWithoutDialogTest, NothingChangesWhenNoDialogIsInstalled) {
     CScopedRunner runner({});
     std::unique_ptr<CNimbrelBaseView> pView = CreateFractalView(0);
     FillRecord(*pView);
-    const CRecord before = Record(*pView);
+    const CViewRecord before = ViewRecord(*pView);
     ASSERT_TRUE(pView->OnCmdMsg(ID_VON_KOCH_COLOR));
-    EXPECT_EQ(Record(*pView), before);
+    EXPECT_EQ(ViewRecord(*pView), before);
 }

@@ -21,6 +21,7 @@
 #include "settings/RegistryFunctions.h"
 #include "settings/StoreKeys.h"
 #include "support/FakeRibbon.h"
+#include "support/ViewRecord.h"
 #include "views/ColourDialogRunner.h"
 #include "views/qt/ColourDialogImages.h"
 #include "views/qt/PreviewWnd.h"
@@ -41,23 +42,6 @@ constexpr CViewHosting kCallerHosting{true, true, false};
 constexpr int kRedCell = 13;
 constexpr int kDarkBlueCell = 4;
 constexpr COLORREF kPicked = RGB(1, 2, 3);
-
-using CRecord =
-    std::tuple<int, COLORREF, int, int, int, int, int, std::string, COLORREF, COLORREF, int>;
-
-CRecord Record(const CNimbrelBaseView& view) {
-    return {view.m_nLevel,
-            view.m_crCurve,
-            view.m_nFrame,
-            view.m_nGrain,
-            view.m_nParam1,
-            view.m_nParam2,
-            view.m_nParam3,
-            view.m_strFoldCode,
-            view.m_Background.m_crFirst,
-            view.m_Background.m_crSecond,
-            view.m_Background.m_nFading};
-}
 
 // Every curve's settings string as the store holds it.
 std::vector<std::string> StoredSettings() {
@@ -172,7 +156,7 @@ void CSetColourDlgTest::cancelLeavesTheCallerAndTheStoreUnchanged() {
     QFETCH(int, nKind);
     std::unique_ptr<CViewWindow> pCaller = MakeCaller(nKind);
     auto* pView = static_cast<CNimbrelBaseView*>(pCaller->GetView());
-    const CRecord before = Record(*pView);
+    const CViewRecord before = ViewRecord(*pView);
     const std::vector<std::string> store = StoredSettings();
     bool bRan = false;
     InstallSetColourDlgRunner([&](CSetColourDlg& dlg) {
@@ -185,7 +169,7 @@ void CSetColourDlgTest::cancelLeavesTheCallerAndTheStoreUnchanged() {
 
     QVERIFY(pView->OnCmdMsg(kColourCommands[nKind]));
     QVERIFY(bRan);
-    QCOMPARE(Record(*pView), before);
+    QCOMPARE(ViewRecord(*pView), before);
     QCOMPARE(StoredSettings(), store);
 }
 
@@ -197,7 +181,7 @@ void CSetColourDlgTest::okTakesBackExactlyTheFourValues() {
     QFETCH(int, nKind);
     std::unique_ptr<CViewWindow> pCaller = MakeCaller(nKind);
     auto* pView = static_cast<CNimbrelBaseView*>(pCaller->GetView());
-    CRecord expected = Record(*pView);
+    CViewRecord expected = ViewRecord(*pView);
     std::get<1>(expected) = CColorBar::StandardColour(kRedCell);
     std::get<8>(expected) = kPicked;
     std::get<9>(expected) = CColorBar::StandardColour(kDarkBlueCell);
@@ -212,7 +196,7 @@ void CSetColourDlgTest::okTakesBackExactlyTheFourValues() {
     });
 
     QVERIFY(pView->OnCmdMsg(kColourCommands[nKind]));
-    QCOMPARE(Record(*pView), expected);
+    QCOMPARE(ViewRecord(*pView), expected);
     QCOMPARE(StoredSettings(), store);
     QVERIFY(pCaller->RenderImage(QSize(200, 150)) != pictureBefore);
 }
