@@ -44,10 +44,8 @@ QColor ToQColor(COLORREF cr) {
     return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
 }
 
-CRect TemplateRect(const CDialogControlData& control) {
-    const QRect rc =
-        MapDialogRect(control.x, control.y, control.cx, control.cy, kEightPointDialogUnits);
-    return CRect{rc.left(), rc.top(), rc.left() + rc.width(), rc.top() + rc.height()};
+QRect TemplateRect(const CDialogControlData& control) {
+    return MapDialogRect(control.x, control.y, control.cx, control.cy, kEightPointDialogUnits);
 }
 
 // The wait cursor for as long as it lives.
@@ -89,19 +87,19 @@ void CAboutDlg::CreateControls() {
     setFixedSize(MapDialogRect(0, 0, data.cx, data.cy, kEightPointDialogUnits).size());
 
     for (const CDialogControlData& control : data.controls) {
-        const CRect rc = TemplateRect(control);
+        const QRect rc = TemplateRect(control);
         QWidget* pControl = nullptr;
         switch (control.kind) {
         case EDialogControl::Icon: {
             auto* pIcon = new QLabel(this);
-            pIcon->setPixmap(RibbonIcon(ERibbonImage::Application).pixmap(rc.Width(), rc.Height()));
+            pIcon->setPixmap(RibbonIcon(ERibbonImage::Application).pixmap(rc.width(), rc.height()));
             pControl = pIcon;
             break;
         }
         case EDialogControl::Static:
             if (control.nID == IDC_CREDITS) {
                 m_pCreditsCtrl = new CCreditsCtrl(this);
-                m_pCreditsCtrl->Place(ToQRect(rc));
+                m_pCreditsCtrl->Place(rc);
                 pControl = m_pCreditsCtrl;
             } else {
                 // Names from the system are shown as they are, never as markup.
@@ -131,7 +129,7 @@ void CAboutDlg::CreateControls() {
         }
         }
         if (pControl != nullptr) {
-            pControl->setGeometry(ToQRect(rc));
+            pControl->setGeometry(rc);
             if (control.nID != IDC_STATIC) {
                 m_controls[control.nID] = pControl;
             }
@@ -139,13 +137,13 @@ void CAboutDlg::CreateControls() {
     }
 }
 
-void CAboutDlg::CreateKochView(const CRect& rc) {
+void CAboutDlg::CreateKochView(const QRect& rc) {
     auto pView = std::make_unique<CVonKochView>();
     m_pKochView = pView.get();
     // The stored record, drawn; the store and the ribbon are left alone.
     auto* pHost = new CViewWindow(std::move(pView), kStoredPictureHosting, this);
     pHost->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    pHost->setGeometry(ToQRect(rc));
+    pHost->setGeometry(rc);
     m_controls[IDC_KOCH_VIEW] = pHost;
 }
 

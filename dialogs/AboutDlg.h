@@ -77,7 +77,7 @@ protected:
 
 private:
     void CreateControls();
-    void CreateKochView(const CRect& rc);
+    void CreateKochView(const QRect& rc);
     void GatherSystemInfo();
     // The credits paint after each tick: the line's font or bitmap, the uncovered bottom
     // row (the whole area the first time) in grey, then the part of the line it shows.
